@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace slotmate {
+
+class formGame;
+
+// The main window: the program itself. It owns the catalogue (the rows of
+// lstGames), the disc watcher's state, the tray icon and the game editor.
+// Its procedures are spread over the folders of their subsystems: start-up
+// and the tray shell in app/, the disc watcher and card switcher in watch/,
+// the catalogue file and commands in catalogue/.
+class formSlotmate {
+ public:
+  explicit formSlotmate(platform::Platform& platform);
+  ~formSlotmate();
+  formSlotmate(const formSlotmate&) = delete;
+  formSlotmate& operator=(const formSlotmate&) = delete;
+
+  // Start-up. Returns false when the program must end at once (another
+  // instance runs, or the machine has no CD-ROM drive).
+  bool Form_Load();
+
+  // --- Member variables --------------------------------------------------
+  bool DataChanged = false;           // the rows differ from games.txt
+  bool MediaPresent = false;          // "media present" of the drive being polled
+  bool DiscSeen = false;              // the previous poll found a disc
+  std::string CurrentDrive;           // "E:" — root of the drive being examined
+  std::vector<std::string> CdDrives;  // CD-ROM roots, highest letter first
+  std::int32_t RetVal = 0;            // scratch number
+  bool TrayHidden = false;            // the tray icon has not been added
+  platform::NotifyIconData TrayIcon;  // filled once by Initialize
+  std::string FindText;               // the last search text
+  bool InTrayEvent = false;           // a tray notification is being handled
+
+  // --- Start-up ----------------------------------------------------------
+  void Initialize();
+  bool FileExists(const std::string& path);
+
+  // --- Disc watcher and card switcher -------------------------------------
+  void Timer1_Timer();
+  std::string GetID();
+  void SwitchCard();
+  bool ApplyCard();
+
+  // --- Catalogue ---------------------------------------------------------
+  void LoadGames();
+  void SaveGames();
+  std::string GetCardPath();
+  // The path of games.txt beside the executable.
+  std::string CatalogueFilePath();
+
+  // --- Catalogue window commands and find ---------------------------------
+  void btnAdd_Click();
+  void btnChange_Click();
+  void btnDel_Click();
+  void btnSelect_Click();
+  void lstGames_Click();
+  void lstGames_DblClick();
+  void Form_KeyDown(int KeyCode, int Shift);
+  void FindGame();
+  void FindNext();
+
+  // --- Tray shell and lifetime -------------------------------------------
+  void Form_MouseMove(std::uint32_t notification);
+  void mnuShow_Click();
+  void mnuEnabled_Click();
+  void mnuAbout_Click();
+  void lblCredits_Click();
+  void mnuExit_Click();
+  void Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMode);
+  void Form_Unload();
+  // Runs the close request of `mode`; true when the window unloaded.
+  bool Unload(platform::UnloadMode mode);
+
+  // The game editor, created on first use and then reused.
+  formGame& GameEditor();
+
+ private:
+  platform::Platform& platform_;
+  std::unique_ptr<platform::Window> window_;
+  std::unique_ptr<formGame> game_;
+  bool shownOnce_ = false;
+
+  void SetListToolTip();
+  int ShowMessage(const std::string& text, std::uint32_t style);
+
+ public:
+  // --- Controls, in creation order (the window owns them) -----------------
+  platform::Window& window;
+  platform::Button& btnSelect;
+  platform::Timer& Timer1;
+  platform::Button& btnDel;
+  platform::Button& btnChange;
+  platform::ListBox& lstGames;
+  platform::Button& btnAdd;
+  platform::Label& lblCredits;
+  platform::PopupMenu& mnuMain;
+
+  // Shows the window (and the first time puts the focus on btnAdd).
+  void ShowWindow();
+};
+
+}  // namespace slotmate

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace slotmate {
+
+// The program's name as its windows, tip and About box show it.
+inline constexpr char kAppCaption[] = "Slotmate 1.0c";
+// Message boxes without a title of their own carry the application's title.
+inline constexpr char kAppTitle[] = "Slotmate";
+inline constexpr char kCredit[] = "(c) 2000 The Slotmate Team";
+inline constexpr char kHomePage[] = "https://slotmate.example.org/";
+
+}  // namespace slotmate

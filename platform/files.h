@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace slotmate::platform {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // Length in bytes of the named file; nullopt when it cannot be had
+  // (missing file, bad path, drive not ready, empty path).
+  virtual std::optional<std::uint64_t> Length(const std::string& path) = 0;
+  // The first `maxBytes` bytes of the file (all of it when shorter); nullopt
+  // when it cannot be opened or read.
+  virtual std::optional<std::string> Read(const std::string& path,
+                                          std::size_t maxBytes) = 0;
+  // Replaces the whole file with `bytes` in one step: the bytes go to a
+  // temporary file beside it, which then takes the file's place, so the file
+  // is never seen truncated or half-written. Returns nullopt on success, or
+  // the system's reason for the failure (nothing is left behind then).
+  virtual std::optional<std::string> ReplaceWhole(const std::string& path,
+                                                  std::string_view bytes) = 0;
+  // Creates every missing folder before the last backslash of `path`
+  // (MakeSureDirectoryPathExists); false on failure.
+  virtual bool MakeSureDirectoryPathExists(const std::string& path) = 0;
+};
+
+}  // namespace slotmate::platform

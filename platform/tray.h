@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace slotmate::platform {
+
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimDelete = 2;
+inline constexpr std::uint32_t kNifMessage = 1;
+inline constexpr std::uint32_t kNifIcon = 2;
+inline constexpr std::uint32_t kNifTip = 4;
+
+// The first, 88-byte form of NOTIFYICONDATAA, field for field.
+struct NotifyIconData {
+  std::uint32_t cbSize = 0;
+  WindowHandle hWnd = 0;
+  std::uint32_t uID = 0;
+  std::uint32_t uFlags = 0;
+  std::uint32_t uCallbackMessage = 0;
+  IconHandle hIcon = 0;
+  std::array<char, 64> szTip{};
+};
+
+class Tray {
+ public:
+  virtual ~Tray() = default;
+  // Shell_NotifyIconA; true on success.
+  virtual bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+};
+
+}  // namespace slotmate::platform
