@@ -14,15 +14,20 @@ add_library(slotmate_win32 STATIC ${SLOTMATE_WIN32_SOURCES})
 target_include_directories(slotmate_win32 PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(slotmate_win32 PUBLIC ${SLOTMATE_WIN32_LIBS})
 
-set(SLOTMATE_RESOURCES ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
+set(SLOTMATE_RESOURCES "")
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
+  set(SLOTMATE_RESOURCES ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
+endif()
 
 # slotmate.exe and slotmate_e2e.exe differ only in their media query: the
 # end-to-end twin sees a disc while the drive's root folder has an entry.
-foreach(variant IN ITEMS slotmate slotmate_e2e)
-  add_executable(${variant} WIN32 app/main_win32.cpp ${SLOTMATE_RESOURCES})
-  target_link_libraries(${variant} PRIVATE slotmate_logic slotmate_win32)
-endforeach()
-target_compile_definitions(slotmate_e2e PRIVATE SLOTMATE_FOLDER_MEDIA=1)
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/main_win32.cpp)
+  foreach(variant IN ITEMS slotmate slotmate_e2e)
+    add_executable(${variant} WIN32 app/main_win32.cpp ${SLOTMATE_RESOURCES})
+    target_link_libraries(${variant} PRIVATE slotmate_logic slotmate_win32)
+  endforeach()
+  target_compile_definitions(slotmate_e2e PRIVATE SLOTMATE_FOLDER_MEDIA=1)
+endif()
 
 # Windows tests, run under Wine in a private prefix that the wrapper makes.
 set(CMAKE_CROSSCOMPILING_EMULATOR
@@ -44,5 +49,7 @@ endif()
 
 # A stand-in for the emulator: a window captioned like it that records the
 # keys it receives, for the end-to-end tests.
-add_executable(stand_in_emulator WIN32 tests/e2e/stand_in_emulator.cpp)
-target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
+  add_executable(stand_in_emulator WIN32 tests/e2e/stand_in_emulator.cpp)
+  target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
+endif()
