@@ -78,6 +78,8 @@ class formSlotmate {
   void Form_Unload();
   // Runs the close request of `mode`; true when the window unloaded.
   bool Unload(platform::UnloadMode mode);
+  // Explorer restarted: the tray lost its icons.
+  void TaskbarCreated();
 
   // The game editor, created on first use and then reused.
   formGame& GameEditor();

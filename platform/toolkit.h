@@ -97,6 +97,8 @@ class ListBox : public Control {
  public:
   virtual int Count() const = 0;
   virtual std::string Item(int index) const = 0;
+  // All rows in order, in one call.
+  virtual std::vector<std::string> Items() const = 0;
   virtual void AddItem(const std::string& item) = 0;
   // Appends many rows at once, without redrawing between them.
   virtual void AddItems(const std::vector<std::string>& items) = 0;

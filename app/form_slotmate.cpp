@@ -1,0 +1,50 @@
+#include "app/form_slotmate.h"
+
+#include "app/main_window_layout.h"
+#include "app/product.h"
+#include "editor/form_game.h"
+
+namespace slotmate {
+
+formSlotmate::formSlotmate(platform::Platform& platform)
+    : platform_(platform),
+      window_(platform.toolkit.NewWindow(layout::MainWindow())),
+      window(*window_),
+      btnSelect(window.AddButton(layout::BtnSelect())),
+      Timer1(window.AddTimer("Timer1", layout::kTimer1IntervalMs, true)),
+      btnDel(window.AddButton(layout::BtnDel())),
+      btnChange(window.AddButton(layout::BtnChange())),
+      lstGames(window.AddListBox(layout::LstGames())),
+      btnAdd(window.AddButton(layout::BtnAdd())),
+      lblCredits(window.AddLabel(layout::LblCredits())),
+      mnuMain(window.AddPopupMenu("mnuMain", layout::MnuMain())) {
+  btnSelect.OnClick([this] { btnSelect_Click(); });
+  Timer1.OnTimer([this] { Timer1_Timer(); });
+  btnDel.OnClick([this] { btnDel_Click(); });
+  btnChange.OnClick([this] { btnChange_Click(); });
+  lstGames.OnClick([this] { lstGames_Click(); });
+  lstGames.OnDblClick([this] { lstGames_DblClick(); });
+  btnAdd.OnClick([this] { btnAdd_Click(); });
+  lblCredits.OnClick([this] { lblCredits_Click(); });
+  mnuMain.OnClick(layout::kMnuShow, [this] { mnuShow_Click(); });
+  mnuMain.OnClick(layout::kMnuEnabled, [this] { mnuEnabled_Click(); });
+  mnuMain.OnClick(layout::kMnuAbout, [this] { mnuAbout_Click(); });
+  mnuMain.OnClick(layout::kMnuExit, [this] { mnuExit_Click(); });
+  window.OnKeyDown([this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });
+  window.OnMouseMove([this](std::uint32_t lParam) { Form_MouseMove(lParam); });
+  window.OnCloseRequest([this](platform::UnloadMode mode) { return Unload(mode); });
+  window.OnTaskbarCreated([this] { TaskbarCreated(); });
+}
+
+formSlotmate::~formSlotmate() = default;
+
+formGame& formSlotmate::GameEditor() {
+  if (!game_) game_ = std::make_unique<formGame>(platform_, *this);
+  return *game_;
+}
+
+int formSlotmate::ShowMessage(const std::string& text, std::uint32_t style) {
+  return platform_.dialogs.ShowMessage(window.Handle(), text, kAppTitle, style);
+}
+
+}  // namespace slotmate

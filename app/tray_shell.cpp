@@ -1,0 +1,95 @@
+#include "app/form_slotmate.h"
+#include "app/main_window_layout.h"
+#include "app/product.h"
+#include "app/skip_on_failure.h"
+#include "registry/settings.h"
+
+namespace slotmate {
+namespace {
+
+// The mouse messages that act when they happen over the tray icon.
+constexpr std::uint32_t kLeftButtonDoubleClick = 515;  // WM_LBUTTONDBLCLK
+constexpr std::uint32_t kRightButtonUp = 517;          // WM_RBUTTONUP
+
+// Clears a flag on every way out of the scope that set it.
+class FlagGuard {
+ public:
+  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagGuard() { flag_ = false; }
+  FlagGuard(const FlagGuard&) = delete;
+  FlagGuard& operator=(const FlagGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+// A tray notification. While one is being handled (its menu or an About box
+// opened from the menu is still open) every other is ignored.
+void formSlotmate::Form_MouseMove(std::uint32_t notification) {
+  if (InTrayEvent) return;
+  FlagGuard handling(InTrayEvent);
+  SkipOnFailure([&] {
+    if (notification == kLeftButtonDoubleClick)
+      ShowWindow();
+    else if (notification == kRightButtonUp)
+      mnuMain.Popup();
+  });
+}
+
+void formSlotmate::mnuShow_Click() { ShowWindow(); }
+
+void formSlotmate::mnuEnabled_Click() {
+  const bool enabled = !mnuMain.Checked(layout::kMnuEnabled);
+  mnuMain.SetChecked(layout::kMnuEnabled, enabled);
+  Timer1.SetEnabled(enabled);
+}
+
+void formSlotmate::mnuAbout_Click() { lblCredits_Click(); }
+
+void formSlotmate::lblCredits_Click() {
+  SkipOnFailure([this] {
+    platform_.dialogs.ShowMessage(window.Handle(),
+                                  std::string(kCredit) + "\r\n" + kHomePage, kAppCaption,
+                                  platform::kMbOk | platform::kMbIconInformation);
+  });
+  SkipOnFailure(
+      [this] { platform_.desktop.ShellOpen(window.Handle(), "Open", kHomePage); });
+}
+
+void formSlotmate::mnuExit_Click() { Unload(platform::UnloadMode::kProgram); }
+
+void formSlotmate::Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMode) {
+  SkipOnFailure([this] { SaveGames(); });
+  if (UnloadMode == platform::UnloadMode::kUser) {
+    // The close box only hides the window; the program lives on in the tray.
+    Cancel = true;
+    window.Hide();
+  }
+}
+
+void formSlotmate::Form_Unload() {
+  // Also when the icon was never added; that failure means nothing.
+  SkipOnFailure([this] { platform_.tray.NotifyIcon(platform::kNimDelete, TrayIcon); });
+  SkipOnFailure([this] {
+    WriteBoolSetting(platform_.settings, kSettingMinimized, !window.Visible());
+  });
+}
+
+bool formSlotmate::Unload(platform::UnloadMode mode) {
+  bool cancel = false;
+  Form_QueryUnload(cancel, mode);
+  if (cancel) return false;
+  Form_Unload();
+  platform_.toolkit.Quit();
+  return true;
+}
+
+void formSlotmate::TaskbarCreated() {
+  // The icons went with the old taskbar; bring ours back unless the user
+  // keeps it hidden.
+  if (!TrayHidden) platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
+}
+
+}  // namespace slotmate

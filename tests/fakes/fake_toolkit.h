@@ -1,0 +1,388 @@
+#pragma once
+
+// An in-memory window toolkit. Tests drive it like a user (click a button,
+// type a key, choose a menu item) and read back what the program shows.
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/toolkit.h"
+
+namespace slotmate::fakes {
+
+class FakeWindow;
+
+template <class Interface>
+class FakeControlBase : public Interface {
+ public:
+  FakeControlBase(FakeWindow& window, const platform::ControlSpec& spec)
+      : spec(spec), text(spec.caption), window_(window) {}
+  void SetText(const std::string& t) override { text = t; }
+  std::string Text() const override { return text; }
+  void SetEnabled(bool e) override { enabled = e; }
+  bool Enabled() const override { return enabled; }
+  void SetFocus() override;
+
+  platform::ControlSpec spec;
+  std::string text;
+  bool enabled = true;
+
+ protected:
+  FakeWindow& window_;
+  virtual void GotFocus() {}
+};
+
+class FakeButton : public FakeControlBase<platform::Button> {
+ public:
+  FakeButton(FakeWindow& w, const platform::ButtonSpec& s)
+      : FakeControlBase(w, s), style(s) {}
+  void OnClick(std::function<void()> h) override { click_ = std::move(h); }
+  void Click() {
+    if (click_) click_();
+  }
+  platform::ButtonSpec style;
+
+ private:
+  std::function<void()> click_;
+};
+
+class FakeLabel : public FakeControlBase<platform::Label> {
+ public:
+  FakeLabel(FakeWindow& w, const platform::LabelSpec& s)
+      : FakeControlBase(w, s), style(s) {}
+  void OnClick(std::function<void()> h) override { click_ = std::move(h); }
+  void Click() {
+    if (click_) click_();
+  }
+  platform::LabelSpec style;
+
+ private:
+  std::function<void()> click_;
+};
+
+class FakePicture : public FakeControlBase<platform::Picture> {
+ public:
+  FakePicture(FakeWindow& w, const platform::PictureSpec& s)
+      : FakeControlBase(w, s), resourceId(s.resourceId) {}
+  int resourceId;
+};
+
+class FakeTextBox : public FakeControlBase<platform::TextBox> {
+ public:
+  FakeTextBox(FakeWindow& w, const platform::TextBoxSpec& s)
+      : FakeControlBase(w, s), maxLength(s.maxLength) {}
+  void SetText(const std::string& t) override {
+    text = t;
+    selStart = selLength = 0;
+  }
+  void SetSelection(int start, int length) override {
+    selStart = std::clamp(start, 0, int(text.size()));
+    selLength = std::clamp(length, 0, int(text.size()) - selStart);
+  }
+  int SelectionStart() const override { return selStart; }
+  int SelectionLength() const override { return selLength; }
+  void OnGotFocus(std::function<void()> h) override { gotFocus_ = std::move(h); }
+  void OnKeyPress(std::function<void(std::int16_t&)> h) override {
+    keyPress_ = std::move(h);
+  }
+
+  // The user types one character: the key filter sees it first, then the
+  // box takes it in place of the selection, as far as its length limit allows.
+  void Type(char c) {
+    std::int16_t key = static_cast<unsigned char>(c);
+    if (keyPress_) keyPress_(key);
+    if (key == 0) return;
+    if (key == 8) {
+      if (selLength == 0 && selStart > 0) --selStart, selLength = 1;
+      text.erase(selStart, selLength);
+      selLength = 0;
+      return;
+    }
+    if (maxLength > 0 && int(text.size()) - selLength >= maxLength) return;
+    text.replace(selStart, selLength, 1, char(key));
+    ++selStart;
+    selLength = 0;
+  }
+  void Type(const std::string& s) {
+    for (char c : s) Type(c);
+  }
+
+  int maxLength;
+  int selStart = 0;
+  int selLength = 0;
+
+ protected:
+  void GotFocus() override {
+    if (gotFocus_) gotFocus_();
+  }
+
+ private:
+  std::function<void()> gotFocus_;
+  std::function<void(std::int16_t&)> keyPress_;
+};
+
+class FakeListBox : public FakeControlBase<platform::ListBox> {
+ public:
+  using FakeControlBase::FakeControlBase;
+  int Count() const override { return int(items.size()); }
+  std::string Item(int i) const override {
+    return i >= 0 && i < Count() ? items[i] : std::string();
+  }
+  std::vector<std::string> Items() const override { return items; }
+  void AddItem(const std::string& item) override { items.push_back(item); }
+  void AddItems(const std::vector<std::string>& more) override {
+    items.insert(items.end(), more.begin(), more.end());
+  }
+  void SetItem(int i, const std::string& item) override {
+    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
+    items[i] = item;
+  }
+  void RemoveItem(int i) override {
+    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
+    items.erase(items.begin() + i);
+    if (index == i)
+      index = -1;
+    else if (index > i)
+      --index;
+  }
+  void Clear() override {
+    items.clear();
+    index = -1;
+  }
+  int ListIndex() const override { return index; }
+  void SetListIndex(int i) override {
+    if (i < -1 || i >= Count()) throw std::out_of_range("list row");
+    index = i;
+    ++selectionChanges;
+    if (click_) click_();
+  }
+  void SetToolTip(const std::string& t) override { toolTip = t; }
+  std::string ToolTip() const override { return toolTip; }
+  void OnClick(std::function<void()> h) override { click_ = std::move(h); }
+  void OnDblClick(std::function<void()> h) override { dblClick_ = std::move(h); }
+  void DblClick() {
+    if (dblClick_) dblClick_();
+  }
+
+  std::vector<std::string> items;
+  int index = -1;
+  int selectionChanges = 0;
+  std::string toolTip;
+
+ private:
+  std::function<void()> click_, dblClick_;
+};
+
+class FakeTimer : public platform::Timer {
+ public:
+  FakeTimer(unsigned interval, bool enabled) : interval(interval), enabled(enabled) {}
+  void SetEnabled(bool e) override { enabled = e; }
+  bool Enabled() const override { return enabled; }
+  void OnTimer(std::function<void()> h) override { tick_ = std::move(h); }
+  // One tick of the clock: the handler runs only while the timer is enabled.
+  void Tick() {
+    if (enabled && tick_) tick_();
+  }
+  unsigned interval;
+  bool enabled;
+
+ private:
+  std::function<void()> tick_;
+};
+
+class FakePopupMenu : public platform::PopupMenu {
+ public:
+  explicit FakePopupMenu(std::vector<platform::MenuItemSpec> items)
+      : items(std::move(items)) {}
+  void SetChecked(int item, bool checked) override { items.at(item).checked = checked; }
+  bool Checked(int item) const override { return items.at(item).checked; }
+  void OnClick(int item, std::function<void()> h) override {
+    handlers_[item] = std::move(h);
+  }
+  void Popup() override {
+    ++popups;
+    ++open;
+    if (whileOpen) whileOpen(*this);
+    --open;
+  }
+  // The user chooses an item of the open menu.
+  void Choose(int item) {
+    auto it = handlers_.find(item);
+    if (it != handlers_.end() && it->second) it->second();
+  }
+  std::vector<platform::MenuItemSpec> items;
+  int popups = 0;
+  int open = 0;
+  std::function<void(FakePopupMenu&)> whileOpen;
+
+ private:
+  std::map<int, std::function<void()>> handlers_;
+};
+
+class FakeToolkit;
+
+class FakeWindow : public platform::Window {
+ public:
+  FakeWindow(FakeToolkit& toolkit, const platform::WindowSpec& spec,
+             platform::WindowHandle handle)
+      : toolkit_(toolkit), spec(spec), handle(handle) {}
+  ~FakeWindow() override;
+
+  platform::WindowHandle Handle() const override { return handle; }
+  platform::IconHandle Icon() const override { return spec.programIcon ? 0x1C0 : 0; }
+
+  platform::Button& AddButton(const platform::ButtonSpec& s) override {
+    return Add<FakeButton>(s);
+  }
+  platform::Label& AddLabel(const platform::LabelSpec& s) override {
+    return Add<FakeLabel>(s);
+  }
+  platform::TextBox& AddTextBox(const platform::TextBoxSpec& s) override {
+    return Add<FakeTextBox>(s);
+  }
+  platform::ListBox& AddListBox(const platform::ControlSpec& s) override {
+    return Add<FakeListBox>(s);
+  }
+  platform::Picture& AddPicture(const platform::PictureSpec& s) override {
+    return Add<FakePicture>(s);
+  }
+  platform::Timer& AddTimer(const std::string& name, unsigned interval,
+                            bool enabled) override {
+    auto& timer = timers[name] = std::make_unique<FakeTimer>(interval, enabled);
+    return *timer;
+  }
+  platform::PopupMenu& AddPopupMenu(
+      const std::string& name,
+      const std::vector<platform::MenuItemSpec>& items) override {
+    auto& menu = menus[name] = std::make_unique<FakePopupMenu>(items);
+    return *menu;
+  }
+
+  void Show() override { visible = true; }
+  void Hide() override { visible = false; }
+  bool Visible() const override { return visible; }
+  void ShowModal(platform::Window& owner) override;
+  void Close() override {
+    modal = false;
+    visible = false;
+  }
+
+  void OnKeyDown(std::function<void(int, int)> h) override { keyDown_ = std::move(h); }
+  void OnMouseMove(std::function<void(std::uint32_t)> h) override {
+    mouseMove_ = std::move(h);
+  }
+  void OnCloseRequest(std::function<bool(platform::UnloadMode)> h) override {
+    closeRequest_ = std::move(h);
+  }
+  void OnTaskbarCreated(std::function<void()> h) override {
+    taskbarCreated_ = std::move(h);
+  }
+
+  // What the user or the system does to the window.
+  void KeyDown(int keyCode, int shift = 0) {
+    if (keyDown_) keyDown_(keyCode, shift);
+  }
+  void MouseMove(std::uint32_t lParam) {
+    if (mouseMove_) mouseMove_(lParam);
+  }
+  bool RequestClose(platform::UnloadMode mode) {
+    bool closes = !closeRequest_ || closeRequest_(mode);
+    if (closes) Close();
+    return closes;
+  }
+  void TaskbarCreated() {
+    if (taskbarCreated_) taskbarCreated_();
+  }
+
+  template <class T>
+  T& Get(const std::string& name) {
+    auto it = controls.find(name);
+    if (it == controls.end()) throw std::out_of_range("no control " + name);
+    return dynamic_cast<T&>(*it->second);
+  }
+  FakeButton& button(const std::string& n) { return Get<FakeButton>(n); }
+  FakeTextBox& textBox(const std::string& n) { return Get<FakeTextBox>(n); }
+  FakeListBox& listBox(const std::string& n) { return Get<FakeListBox>(n); }
+  FakeLabel& label(const std::string& n) { return Get<FakeLabel>(n); }
+  FakeTimer& timer(const std::string& n) { return *timers.at(n); }
+  FakePopupMenu& menu(const std::string& n) { return *menus.at(n); }
+
+  platform::WindowSpec spec;
+  platform::WindowHandle handle;
+  bool visible = false;
+  bool modal = false;
+  int modalShows = 0;
+  platform::Window* owner = nullptr;
+  std::string focused;  // the name of the control with the focus
+  std::vector<std::string> creationOrder;
+  std::map<std::string, std::unique_ptr<platform::Control>> controls;
+  std::map<std::string, std::unique_ptr<FakeTimer>> timers;
+  std::map<std::string, std::unique_ptr<FakePopupMenu>> menus;
+
+ private:
+  template <class T, class Spec>
+  T& Add(const Spec& s) {
+    auto control = std::make_unique<T>(*this, s);
+    T& ref = *control;
+    creationOrder.push_back(s.name);
+    controls[s.name] = std::move(control);
+    return ref;
+  }
+  FakeToolkit& toolkit_;
+  std::function<void(int, int)> keyDown_;
+  std::function<void(std::uint32_t)> mouseMove_;
+  std::function<bool(platform::UnloadMode)> closeRequest_;
+  std::function<void()> taskbarCreated_;
+};
+
+class FakeToolkit : public platform::Toolkit {
+ public:
+  std::unique_ptr<platform::Window> NewWindow(const platform::WindowSpec& spec) override {
+    auto window = std::make_unique<FakeWindow>(*this, spec, 0x10000 + 0x10 * created++);
+    windows.push_back(window.get());
+    return window;
+  }
+  void RunMessageLoop() override {}
+  void Quit() override { ++quits; }
+
+  FakeWindow& window(const std::string& name) {
+    for (auto* w : windows)
+      if (w->spec.name == name) return *w;
+    throw std::out_of_range("no window " + name);
+  }
+  bool HasWindow(const std::string& name) const {
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](auto* w) { return w->spec.name == name; });
+  }
+
+  // Runs while a window is shown modally: the user's actions in it. A script
+  // that leaves the window open ends it as the close box would.
+  std::function<void(FakeWindow&)> whileModal;
+  std::vector<FakeWindow*> windows;
+  int created = 0;
+  int quits = 0;
+};
+
+inline FakeWindow::~FakeWindow() { std::erase(toolkit_.windows, this); }
+
+inline void FakeWindow::ShowModal(platform::Window& ownerWindow) {
+  owner = &ownerWindow;
+  visible = modal = true;
+  ++modalShows;
+  if (toolkit_.whileModal) toolkit_.whileModal(*this);
+  if (modal) RequestClose(platform::UnloadMode::kUser);
+  visible = modal = false;
+}
+
+template <class Interface>
+void FakeControlBase<Interface>::SetFocus() {
+  window_.focused = spec.name;
+  GotFocus();
+}
+
+}  // namespace slotmate::fakes

@@ -1,0 +1,65 @@
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "app/form_slotmate.h"
+#include "app/skip_on_failure.h"
+
+namespace slotmate {
+namespace {
+
+// The media control reply: "true" and its NUL fit, and "false" and its NUL
+// fill it exactly.
+constexpr unsigned kReplyLength = 6;
+
+bool ShiftHeld(platform::Keyboard& keyboard) {
+  // Bit 15: the key is down now (0x8000 or 0x8001 as a signed number).
+  return keyboard.AsyncKeyState(platform::kVkShift) <= -32767;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+// One poll of the CD-ROM drives. A disc that is present where the previous
+// poll found none goes to the card switcher once; it is handled again only
+// after a poll has found every drive empty. (Clearing the memory at each
+// empty drive instead would switch a disc behind an empty drive every poll.)
+void formSlotmate::Timer1_Timer() {
+  if (ShiftHeld(platform_.keyboard) && TrayHidden) {
+    TrayHidden = false;
+    platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
+  }
+
+  char reply[kReplyLength] = {};
+  for (const std::string& drive : CdDrives) {
+    CurrentDrive = drive;
+    auto& media = platform_.media;
+    RetVal = std::int32_t(media.SendString(
+        "open " + CurrentDrive + " Type cdaudio Alias cdvgs wait", reply, kReplyLength));
+    RetVal = std::int32_t(
+        media.SendString("status cdvgs media present wait", reply, kReplyLength));
+    // A status that got no answer leaves the previous value standing.
+    std::string answer =
+        Lower(std::string(reply, std::find(reply, reply + kReplyLength, '\0')));
+    if (answer == "true") MediaPresent = true;
+    if (answer == "false") MediaPresent = false;
+    RetVal = std::int32_t(media.SendString("close cdvgs", reply, kReplyLength));
+
+    if (MediaPresent) {
+      if (!DiscSeen && !ShiftHeld(platform_.keyboard) &&
+          FileExists(CurrentDrive + "\\system.cnf")) {
+        // A failure inside the switch still leaves the disc handled.
+        SkipOnFailure([this] { SwitchCard(); });
+      }
+      DiscSeen = true;
+      return;
+    }
+  }
+  DiscSeen = false;
+}
+
+}  // namespace slotmate
