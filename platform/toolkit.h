@@ -67,6 +67,8 @@ class Control {
   virtual std::string Text() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual bool Enabled() const = 0;
+  // Gives the control the keyboard focus; on a window that is not shown yet,
+  // the control gets the focus when the window shows.
   virtual void SetFocus() = 0;
 };
 
