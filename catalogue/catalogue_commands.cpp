@@ -1,14 +1,73 @@
-// Placeholder so the program links while the commands are being written.
 #include "app/form_slotmate.h"
+#include "app/skip_on_failure.h"
+#include "catalogue/catalogue_line.h"
+#include "editor/form_game.h"
 
 namespace slotmate {
-void formSlotmate::btnAdd_Click() {}
-void formSlotmate::btnChange_Click() {}
-void formSlotmate::btnDel_Click() {}
-void formSlotmate::btnSelect_Click() {}
-void formSlotmate::lstGames_Click() {}
-void formSlotmate::lstGames_DblClick() {}
-void formSlotmate::Form_KeyDown(int, int) {}
-void formSlotmate::FindGame() {}
-void formSlotmate::FindNext() {}
+
+void formSlotmate::btnAdd_Click() {
+  formGame& editor = GameEditor();
+  editor.InsertPos = -1;
+  editor.ShowModal();
+  SetListToolTip();
+}
+
+void formSlotmate::btnChange_Click() {
+  formGame& editor = GameEditor();
+  editor.InsertPos = lstGames.ListIndex();
+  if (editor.InsertPos >= 0) {
+    SkipOnFailure([&] {
+      const CatalogueEntry entry = ParseCatalogueLine(lstGames.Item(editor.InsertPos));
+      editor.txtCode.SetText(entry.id);
+      // A line without its fields leaves the (empty) boxes as they are.
+      if (!entry.cardPath.empty() || !entry.title.empty()) {
+        editor.txtPath.SetText(entry.cardPath);
+        editor.txtTitle.SetText(entry.title);
+      }
+    });
+  }
+  editor.ShowModal();
+}
+
+void formSlotmate::btnDel_Click() {
+  constexpr std::uint32_t kQuestionDefaultNo =
+      platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefButton2;
+  if (ShowMessage("Remove this game from the list?", kQuestionDefaultNo) != platform::kIdYes)
+    return;
+  DataChanged = true;
+  if (int selected = lstGames.ListIndex(); selected >= 0)
+    SkipOnFailure([&] { lstGames.RemoveItem(selected); });
+  SetListToolTip();
+}
+
+// Applies the selected game's card, offering to create it when it is
+// missing. A card that cannot be created is reported, and nothing is applied.
+void formSlotmate::btnSelect_Click() {
+  if (ApplyCard()) return;
+  if (ShowMessage("Do you want to create this memory card?",
+                  platform::kMbYesNo | platform::kMbIconQuestion) != platform::kIdYes)
+    return;
+  const std::string card = GetCardPath();
+  constexpr std::uint32_t kInformation = platform::kMbOk | platform::kMbIconInformation;
+  if (card.empty()) {
+    ShowMessage("There is no memory card to create: select a game that has a memory card path.",
+                kInformation);
+    return;
+  }
+  if (!GameEditor().CreateMemoryCard(card)) {
+    ShowMessage("The memory card could not be created:\r\n" + card, kInformation);
+    return;
+  }
+  ApplyCard();
+}
+
+// Change and Remove follow whether the list has rows, not the selection.
+void formSlotmate::lstGames_Click() {
+  const bool hasRows = lstGames.Count() > 0;
+  btnChange.SetEnabled(hasRows);
+  btnDel.SetEnabled(hasRows);
+}
+
+void formSlotmate::lstGames_DblClick() { btnChange_Click(); }
+
 }  // namespace slotmate

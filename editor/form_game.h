@@ -21,7 +21,7 @@ class formGame {
   formGame& operator=(const formGame&) = delete;
 
   // Negative: Save appends a new row; 0 or more: the row Save replaces.
-  std::int16_t InsertPos = -1;
+  int InsertPos = -1;
 
   // Shows the dialog modally over the main window; returns when it closed.
   // The boxes start empty unless the caller filled them before.

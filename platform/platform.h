@@ -5,6 +5,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/keyboard.h"
+#include "platform/locale.h"
 #include "platform/media.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -27,6 +28,7 @@ struct Platform {
   Files& files;
   Process& process;
   Toolkit& toolkit;
+  Locale& locale;
 };
 
 }  // namespace slotmate::platform

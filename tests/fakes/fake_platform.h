@@ -19,8 +19,9 @@ struct FakePlatform {
   FakeFiles files;
   FakeProcess process;
   FakeToolkit toolkit;
+  FakeLocale locale;
   platform::Platform platform{drives,  media,   keyboard, tray,    registry, settings,
-                              dialogs, desktop, files,    process, toolkit};
+                              dialogs, desktop, files,    process, toolkit,  locale};
 };
 
 }  // namespace slotmate::fakes

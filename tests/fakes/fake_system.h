@@ -228,6 +228,22 @@ class FakeProcess : public platform::Process {
   platform::InstanceHandle Instance() override { return 0x400000; }
 };
 
+// Upper case as Windows-1252 has it: ASCII letters and the accented letters
+// of its upper half.
+class FakeLocale : public platform::Locale {
+ public:
+  std::string UpperCase(const std::string& text) override {
+    std::string upper = text;
+    for (char& c : upper) {
+      auto u = static_cast<unsigned char>(c);
+      if (u >= 'a' && u <= 'z') u = u - 'a' + 'A';
+      else if (u >= 0xE0 && u <= 0xFE && u != 0xF7) u -= 0x20;
+      c = char(u);
+    }
+    return upper;
+  }
+};
+
 // Top-level windows of other programs, known by caption.
 class FakeDesktop : public platform::Desktop {
  public:

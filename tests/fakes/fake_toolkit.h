@@ -227,6 +227,8 @@ class FakePopupMenu : public platform::PopupMenu {
 class FakeToolkit;
 
 class FakeWindow : public platform::Window {
+  FakeToolkit& toolkit_;
+
  public:
   FakeWindow(FakeToolkit& toolkit, const platform::WindowSpec& spec,
              platform::WindowHandle handle)
@@ -333,7 +335,6 @@ class FakeWindow : public platform::Window {
     controls[s.name] = std::move(control);
     return ref;
   }
-  FakeToolkit& toolkit_;
   std::function<void(int, int)> keyDown_;
   std::function<void(std::uint32_t)> mouseMove_;
   std::function<bool(platform::UnloadMode)> closeRequest_;
