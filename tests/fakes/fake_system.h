@@ -236,8 +236,10 @@ class FakeLocale : public platform::Locale {
     std::string upper = text;
     for (char& c : upper) {
       auto u = static_cast<unsigned char>(c);
-      if (u >= 'a' && u <= 'z') u = u - 'a' + 'A';
-      else if (u >= 0xE0 && u <= 0xFE && u != 0xF7) u -= 0x20;
+      if (u >= 'a' && u <= 'z')
+        u = u - 'a' + 'A';
+      else if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
+        u -= 0x20;
       c = char(u);
     }
     return upper;

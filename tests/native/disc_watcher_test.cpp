@@ -23,20 +23,29 @@ struct WatchCase {
   std::vector<Step> steps;
 };
 
-class DiscWatcherTest : public MainWindowTest, public ::testing::WithParamInterface<WatchCase> {
+class DiscWatcherTest : public MainWindowTest,
+                        public ::testing::WithParamInterface<WatchCase> {
  protected:
   void Do(const std::string& action) {
     std::istringstream words(action);
     std::string verb, what;
     words >> verb >> what;
-    if (verb == "insert") InsertDisc(what);
-    else if (verb == "audio") InsertDisc(what, "");  // a disc without boot file
-    else if (verb == "eject") Eject(what);
-    else if (verb == "mute") fake.media.status[what] = std::nullopt;  // no status reply
-    else if (verb == "tick") timer().Tick();
-    else if (verb == "shift") fake.keyboard.shiftDown = what == "down";
-    else if (verb == "menu") menu().Choose(1);
-    else FAIL() << "unknown step " << action;
+    if (verb == "insert")
+      InsertDisc(what);
+    else if (verb == "audio")
+      InsertDisc(what, "");  // a disc without boot file
+    else if (verb == "eject")
+      Eject(what);
+    else if (verb == "mute")
+      fake.media.status[what] = std::nullopt;  // no status reply
+    else if (verb == "tick")
+      timer().Tick();
+    else if (verb == "shift")
+      fake.keyboard.shiftDown = what == "down";
+    else if (verb == "menu")
+      menu().Choose(1);
+    else
+      FAIL() << "unknown step " << action;
   }
 };
 
@@ -85,9 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"tick", 0},
                    {"insert E:", 0},  // the boot file appears while it stays in
                    {"tick", 0}}},
-        WatchCase{"UnansweredStatusKeepsThePreviousAnswer",
-                  {"E:"},
-                  {{"insert E:", 0}, {"tick", 1}, {"mute E:", 1}, {"tick", 1}, {"tick", 1}}},
+        WatchCase{
+            "UnansweredStatusKeepsThePreviousAnswer",
+            {"E:"},
+            {{"insert E:", 0}, {"tick", 1}, {"mute E:", 1}, {"tick", 1}, {"tick", 1}}},
         WatchCase{"UnansweredStatusFromTheStartSeesNoDisc",
                   {"E:"},
                   {{"insert E:", 0}, {"mute E:", 0}, {"tick", 0}}},

@@ -76,16 +76,17 @@ TEST_P(StartupSettingsTest, HiddenAndMinimizedDecideIconAndWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, StartupSettingsTest,
-    ::testing::Values(SettingsCase{"NothingStored", {}, true, true},
-                      SettingsCase{"MinimizedTrue", {{"Minimized", "True"}}, true, false},
-                      SettingsCase{"MinimizedFalse", {{"Minimized", "False"}}, true, true},
-                      SettingsCase{"HiddenTrue", {{"Hidden", "True"}}, false, true},
-                      SettingsCase{"HiddenLowerCase", {{"Hidden", "true"}}, false, true},
-                      SettingsCase{"HiddenGarbage", {{"Hidden", "yes please"}}, true, true},
-                      SettingsCase{"HiddenAndMinimized",
-                                   {{"Hidden", "True"}, {"Minimized", "True"}},
-                                   false,
-                                   false}),
+    ::testing::Values(
+        SettingsCase{"NothingStored", {}, true, true},
+        SettingsCase{"MinimizedTrue", {{"Minimized", "True"}}, true, false},
+        SettingsCase{"MinimizedFalse", {{"Minimized", "False"}}, true, true},
+        SettingsCase{"HiddenTrue", {{"Hidden", "True"}}, false, true},
+        SettingsCase{"HiddenLowerCase", {{"Hidden", "true"}}, false, true},
+        SettingsCase{"HiddenGarbage", {{"Hidden", "yes please"}}, true, true},
+        SettingsCase{"HiddenAndMinimized",
+                     {{"Hidden", "True"}, {"Minimized", "True"}},
+                     false,
+                     false}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(MainWindowTest, DiscInTheDriveAtStartIsSwitchedBeforeTheWindowShows) {
@@ -103,7 +104,8 @@ struct FileCase {
   bool exists;
 };
 
-class FileExistsTest : public MainWindowTest, public ::testing::WithParamInterface<FileCase> {};
+class FileExistsTest : public MainWindowTest,
+                       public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(FileExistsTest, OnlyAFileWithBytesExists) {
   ASSERT_TRUE(Start());
