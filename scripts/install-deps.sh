@@ -1,0 +1,32 @@
+#!/bin/bash
+# Installs what building and testing Slotmate need on Debian 12, as root:
+# the native toolchain and GoogleTest, mingw-w64 for 32-bit Windows, Wine
+# with its 32-bit half (i386 multiarch), and Xvfb, xdotool and ImageMagick
+# for the end-to-end tests. Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-format
+  mingw-w64 g++-mingw-w64-i686 wine wine64 wine32:i386
+  xvfb xauth xdotool x11-utils imagemagick file)
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  installed "$package" || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "install-deps: missing ${missing[*]}; run as root to install them" >&2
+  exit 1
+fi
+echo "install-deps: installing ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
