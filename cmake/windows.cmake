@@ -53,3 +53,15 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
   add_executable(stand_in_emulator WIN32 tests/e2e/stand_in_emulator.cpp)
   target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
 endif()
+
+# End-to-end tests: the real program under Wine on a private Xvfb display,
+# one script per group of scenarios (ctest -L e2e).
+if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
+  foreach(scenario IN ITEMS startup switch tray)
+    add_test(NAME e2e_${scenario}
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/test_${scenario}.sh
+                     $<TARGET_FILE:slotmate_e2e> $<TARGET_FILE:stand_in_emulator>)
+    set_tests_properties(e2e_${scenario} PROPERTIES LABELS e2e RUN_SERIAL TRUE
+                         TIMEOUT 240)
+  endforeach()
+endif()

@@ -2,10 +2,11 @@
 # private Xvfb display, in a fresh prefix with drive E: as a CD-ROM drive.
 #
 # A script sources this file, then calls
-#   e2e_init NAME BUILD_DIR
+#   e2e_init NAME SLOTMATE_E2E_EXE STAND_IN_EXE
 # which starts Xvfb, makes the prefix and installs a cleanup trap. Results are
 # reported with `check` / `pass` / `fail`, and `e2e_finish` exits non-zero when
-# any check failed. Screenshots and logs are kept in BUILD_DIR/e2e-output/NAME.
+# any check failed. Screenshots and logs are kept in e2e-output/NAME beside
+# the program (the build folder); the prefix lives in e2e-work/NAME.
 #
 # Set E2E_KEEP=1 to keep the prefix after the run (for looking around).
 
@@ -54,12 +55,16 @@ wait_until() {
   done
 }
 
-# e2e_init NAME BUILD_DIR: fresh work folder, Xvfb, prefix, cleanup trap.
+# e2e_init NAME SLOTMATE_E2E_EXE STAND_IN_EXE: fresh work folder, Xvfb,
+# prefix, cleanup trap.
 e2e_init() {
+  if [[ $# -ne 3 ]]; then
+    echo "usage: $0 SLOTMATE_E2E_EXE STAND_IN_EXE" >&2
+    exit 2
+  fi
   E2E_NAME=$1
-  E2E_BUILD=$(cd "$2" && pwd)
-  E2E_EXE=${E2E_EXE:-$E2E_BUILD/slotmate_e2e.exe}
-  E2E_STAND_IN=${E2E_STAND_IN:-$E2E_BUILD/stand_in_emulator.exe}
+  E2E_EXE=$2
+  E2E_STAND_IN=$3
   local exe
   for exe in "$E2E_EXE" "$E2E_STAND_IN"; do
     if [[ ! -f $exe ]]; then
@@ -67,6 +72,7 @@ e2e_init() {
       exit 1
     fi
   done
+  E2E_BUILD=$(cd "$(dirname "$E2E_EXE")" && pwd)
 
   E2E_OUT=$E2E_BUILD/e2e-output/$E2E_NAME
   E2E_WORK=$E2E_BUILD/e2e-work/$E2E_NAME
@@ -308,3 +314,58 @@ switch_count() {
 }
 
 switches_are() { [[ $(switch_count) -eq $1 ]]; }
+
+# --- Common set-ups -------------------------------------------------------------
+
+readonly E2E_CARD_WIN='C:\Cards\Sample Game.mcr'
+readonly E2E_OTHER_CARD_WIN='C:\Cards\Other Game.mcr'
+
+# sample_catalogue: two games with their cards, and a third whose card is
+# missing; the first is the one insert_disc SLUS_004.53 boots.
+sample_catalogue() {
+  make_card "$WINEPREFIX/drive_c/Cards/Sample Game.mcr"
+  make_card "$WINEPREFIX/drive_c/Cards/Other Game.mcr"
+  write_catalogue \
+    "SCUS-94491 Other Game"$'\t'"$E2E_OTHER_CARD_WIN" \
+    "SLUS-00453 Sample Game"$'\t'"$E2E_CARD_WIN" \
+    "SLUS-00999 Lost Card Game"$'\t''C:\Cards\Missing.mcr'
+}
+
+# end_all_programs: ends every program in the prefix (the registry is saved),
+# then starts a fresh persistent server.
+end_all_programs() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  wait "${E2E_PIDS[@]}" 2>/dev/null || true
+  wineserver -p60 </dev/null >/dev/null 2>&1
+}
+
+# main_window_id: the program's main window while it is shown.
+main_window_id() {
+  find_window "^$E2E_CAPTION\$" --onlyvisible | head -n1
+}
+
+# focus_main_window: gives the main window the keyboard (no window manager
+# here, so the X focus is set directly).
+focus_main_window() {
+  local id
+  id=$(main_window_id)
+  [[ -n $id ]] || return 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+}
+
+tray_window_id() {
+  find_window "^$E2E_TRAY_CAPTION\$" --onlyvisible | head -n1
+}
+
+# click_tray_icon BUTTON: clicks the middle of the tray's first icon.
+click_tray_icon() {
+  local id
+  id=$(tray_window_id)
+  [[ -n $id ]] || return 1
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+  # Icons sit left to right, each as wide as the window is high.
+  local x=$((HEIGHT / 2)) y=$((HEIGHT / 2))
+  xdotool mousemove --window "$id" "$x" "$y" click "$1"
+}
