@@ -369,3 +369,14 @@ click_tray_icon() {
   local x=$((HEIGHT / 2)) y=$((HEIGHT / 2))
   xdotool mousemove --window "$id" "$x" "$y" click "$1"
 }
+
+# slotmate_status: the program's exit status in E2E_STATUS once it has
+# ended, "running" while it has not (never blocks).
+slotmate_status() {
+  if slotmate_running; then
+    E2E_STATUS=running
+    return
+  fi
+  wait "$E2E_SLOTMATE_PID" 2>/dev/null
+  E2E_STATUS=$?
+}

@@ -45,9 +45,8 @@ rm -f "$WINEPREFIX/dosdevices/e:"
 end_all_programs
 start_slotmate
 check "no CD-ROM drive: the program ends by itself" wait_until "$E2E_TIMEOUT" slotmate_ended
-wait "$E2E_SLOTMATE_PID"
-status=$?
-check "no CD-ROM drive: exit status 0 (got $status)" test "$status" -eq 0
+slotmate_status
+check "no CD-ROM drive: exit status 0 (got $E2E_STATUS)" test "$E2E_STATUS" == 0
 check "no CD-ROM drive: no main window" not window_visible "^$E2E_CAPTION\$"
 check "no CD-ROM drive: no tray icon" not tray_icon_shown
 

@@ -42,9 +42,8 @@ check "right-click on the tray icon opens a menu" open_tray_menu
 screenshot tray-menu
 xdotool key x
 check "Exit ends the program" wait_until "$E2E_TIMEOUT" slotmate_ended
-wait "$E2E_SLOTMATE_PID"
-status=$?
-check "Exit: status 0 (got $status)" test "$status" -eq 0
+slotmate_status
+check "Exit: status 0 (got $E2E_STATUS)" test "$E2E_STATUS" == 0
 check "Exit: the tray icon goes" wait_until 5 not tray_icon_shown
 check "Exit while hidden stores Minimized = True" test "$(reg_value "$E2E_SETTINGS_KEY" Minimized)" == True
 
