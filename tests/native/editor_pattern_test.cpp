@@ -22,9 +22,6 @@ TEST_P(PatternTest, MatchesTheWholeText) {
       << "text \"" << c.text << "\" pattern \"" << c.pattern << "\"";
 }
 
-constexpr char kId[] = "S[LC][PEU][SM]-[0-9][0-9][0-9][0-9][0-9]";
-constexpr char kCard[] = "?:\\*.mem";
-
 INSTANTIATE_TEST_SUITE_P(
     Patterns, PatternTest,
     testing::Values(PatternCase{"BothEmpty", "", "", true},
@@ -51,17 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{"SetTakesOneChar", "LC", "[LC]", false},
                     PatternCase{"DashAtSetEndIsMember", "-", "[a-]", true},
                     PatternCase{"UnclosedBracketIsLiteral", "[a", "[a", true},
-                    PatternCase{"Id", "SLUS-00453", kId, true},
-                    PatternCase{"IdOtherLetters", "SCEM-12345", kId, true},
-                    PatternCase{"IdLowerCase", "slus-00453", kId, false},
-                    PatternCase{"IdShort", "SLUS-0045", kId, false},
-                    PatternCase{"IdLetterInNumber", "SLUS-00A53", kId, false},
-                    PatternCase{"IdUnderscore", "SLUS_00453", kId, false},
-                    PatternCase{"CardAtRoot", "c:\\game.mem", kCard, true},
-                    PatternCase{"CardDeep", "c:\\a\\b.mem\\c.mem", kCard, true},
-                    PatternCase{"CardNoName", "c:\\.mem", kCard, true},
-                    PatternCase{"CardNoBackslash", "c:game.mem", kCard, false},
-                    PatternCase{"CardOtherExtension", "c:\\game.mem.txt", kCard, false}),
+                    PatternCase{"SetAfterStar", "x:\\a\\b7", "?:\\*[0-9]", true}),
     [](const auto& info) { return info.param.name; });
 
 // A text of many near misses against many stars would take exponential time
