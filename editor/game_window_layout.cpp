@@ -11,30 +11,30 @@ constexpr int kGameIdLength = 10;
 
 platform::ButtonSpec Button(const char* name, const char* caption,
                             platform::TwipsRect rect, int tabIndex) {
-  platform::ButtonSpec spec;
-  spec.name = name;
-  spec.caption = caption;
-  spec.rect = rect;
-  spec.tabIndex = tabIndex;
-  return spec;
+  platform::ButtonSpec control;
+  control.name = name;
+  control.caption = caption;
+  control.rect = rect;
+  control.tabIndex = tabIndex;
+  return control;
 }
 
 platform::TextBoxSpec TextBox(const char* name, platform::TwipsRect rect, int tabIndex) {
-  platform::TextBoxSpec spec;
-  spec.name = name;
-  spec.rect = rect;
-  spec.tabIndex = tabIndex;
-  return spec;
+  platform::TextBoxSpec control;
+  control.name = name;
+  control.rect = rect;
+  control.tabIndex = tabIndex;
+  return control;
 }
 
 platform::LabelSpec Label(const char* name, const char* caption, platform::TwipsRect rect,
                           int tabIndex) {
-  platform::LabelSpec spec;
-  spec.name = name;
-  spec.caption = caption;
-  spec.rect = rect;
-  spec.tabIndex = tabIndex;
-  return spec;
+  platform::LabelSpec control;
+  control.name = name;
+  control.caption = caption;
+  control.rect = rect;
+  control.tabIndex = tabIndex;
+  return control;
 }
 
 }  // namespace
@@ -54,21 +54,22 @@ platform::ButtonSpec BtnGet() {
 }
 
 platform::ButtonSpec BtnCancel() {
-  platform::ButtonSpec spec = Button("btnCancel", "&Cancel", {2865, 1800, 1050, 405}, 9);
-  spec.cancelButton = true;
-  return spec;
+  platform::ButtonSpec control =
+      Button("btnCancel", "&Cancel", {2865, 1800, 1050, 405}, 9);
+  control.cancelButton = true;
+  return control;
 }
 
 platform::ButtonSpec BtnSave() {
-  platform::ButtonSpec spec = Button("btnSave", "&Save", {1755, 1800, 1050, 405}, 8);
-  spec.defaultButton = true;
-  return spec;
+  platform::ButtonSpec control = Button("btnSave", "&Save", {1755, 1800, 1050, 405}, 8);
+  control.defaultButton = true;
+  return control;
 }
 
 platform::TextBoxSpec TxtCode() {
-  platform::TextBoxSpec spec = TextBox("txtCode", {45, 1380, 1890, 315}, 6);
-  spec.maxLength = kGameIdLength;
-  return spec;
+  platform::TextBoxSpec control = TextBox("txtCode", {45, 1380, 1890, 315}, 6);
+  control.maxLength = kGameIdLength;
+  return control;
 }
 
 platform::ButtonSpec BtnBrowse() {
@@ -81,12 +82,12 @@ platform::TextBoxSpec TxtTitle() { return TextBox("txtTitle", {45, 225, 3855, 31
 
 // A picture takes no part in the tab order.
 platform::PictureSpec Image1() {
-  platform::PictureSpec spec;
-  spec.name = "Image1";
-  spec.rect = {3255, 1110, 645, 660};
-  spec.tabIndex = -1;
-  spec.resourceId = kGamePictureResource;
-  return spec;
+  platform::PictureSpec control;
+  control.name = "Image1";
+  control.rect = {3255, 1110, 645, 660};
+  control.tabIndex = -1;
+  control.resourceId = kGamePictureResource;
+  return control;
 }
 
 platform::LabelSpec LblCode() {
