@@ -7,12 +7,7 @@
 
 #include "app/form_slotmate.h"
 #include "editor/form_game.h"
-// The fake window on this branch initialises its members out of declaration
-// order; the warning is about the fake, not about the code under test.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wreorder"
 #include "fakes/fake_platform.h"
-#pragma GCC diagnostic pop
 
 namespace slotmate {
 
