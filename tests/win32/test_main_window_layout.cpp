@@ -11,7 +11,7 @@
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
 #include "app/product.h"
-#include "editor/form_game.h"
+#include "app/resources/resource_ids.h"
 // The shared fakes trip -Wreorder; they are not this file's to change.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wreorder"
@@ -52,6 +52,7 @@ PixelRect ForDpi(const Expected& e, int dpi) { return dpi == 120 ? e.at120 : e.a
 TEST_F(MainWindowTest, EveryControlSitsWhereItsTwipsSay) {
   const int dpi = ScreenDpi();
   if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no table for " << dpi << " dpi";
+  RecordProperty("dpi", dpi);
   const Expected table[] = {
       {"btnSelect",
        &form.btnSelect,
@@ -266,7 +267,31 @@ TEST_F(MainWindowTest, ShowForScreenshot) {
                           "SLUS_004.34\tMonster Park\tC:\\cards\\park.mcr"});
   form.lstGames.SetToolTip("3 games listed");
   form.ShowWindow();
-  form.GameEditor().window.Show();
+  // Beside it, a window of the editor's size with the other kinds of control.
+  auto sample = toolkit.NewWindow(
+      {.name = "sample", .caption = "Game", .clientWidth = 3945, .clientHeight = 2235});
+  platform::LabelSpec label;
+  label.caption = "Game Title:";
+  label.rect = {45, 15, 900, 210};
+  sample->AddLabel(label);
+  platform::TextBoxSpec box;
+  box.rect = {45, 225, 3855, 315};
+  box.tabIndex = 1;
+  sample->AddTextBox(box).SetText("Final Quest VII");
+  platform::PictureSpec picture;
+  picture.rect = {3255, 1110, 645, 660};
+  picture.resourceId = resources::kGamePicture;
+  sample->AddPicture(picture);
+  platform::ButtonSpec save;
+  save.caption = "&Save";
+  save.rect = {1755, 1800, 1050, 405};
+  save.defaultButton = true;
+  sample->AddButton(save);
+  sample->Show();
+  RECT frame;
+  GetWindowRect(main, &frame);
+  SetWindowPos(HwndOf(*sample), nullptr, frame.left, frame.bottom + 10, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
   SetTimer(main, 99, UINT(std::atoi(seconds) * 1000), &QuitOnTimer);
   toolkit.RunMessageLoop();
 }
