@@ -159,15 +159,15 @@ void Win32ListBox::AddItem(const std::string& item) {
   rows_.push_back(item);
 }
 
-void Win32ListBox::AddItems(const std::vector<std::string>& items) {
+void Win32ListBox::AddItems(std::vector<std::string> items) {
   std::size_t bytes = 0;
   for (const auto& item : items) bytes += item.size() + 1;
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
   SendMessageA(hwnd_, LB_INITSTORAGE, WPARAM(items.size()), LPARAM(bytes));
   rows_.reserve(rows_.size() + items.size());
-  for (const auto& item : items) {
+  for (auto& item : items) {
     SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    rows_.push_back(item);
+    rows_.push_back(std::move(item));
   }
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);

@@ -121,9 +121,9 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
 
   int Count() const override { return int(rows_.size()); }
   std::string Item(int index) const override;
-  std::vector<std::string> Items() const override { return rows_; }
+  const std::vector<std::string>& Items() const override { return rows_; }
   void AddItem(const std::string& item) override;
-  void AddItems(const std::vector<std::string>& items) override;
+  void AddItems(std::vector<std::string> items) override;
   void SetItem(int index, const std::string& item) override;
   void RemoveItem(int index) override;
   void Clear() override;

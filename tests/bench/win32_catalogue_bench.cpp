@@ -67,7 +67,7 @@ int main() {
   win32::Win32Process process;
   win32::Win32Files files;
   win32::Win32Toolkit toolkit;
-  win32::Win32Dialogs dialogs;
+  win32::Win32Dialogs dialogs{toolkit};
   win32::Win32Locale locale;
   fakes::Journal journal;
   fakes::FakeDrives drives;

@@ -12,11 +12,7 @@
 #include "app/main_window_layout.h"
 #include "app/product.h"
 #include "app/resources/resource_ids.h"
-// The shared fakes trip -Wreorder; they are not this file's to change.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wreorder"
 #include "fakes/fake_platform.h"
-#pragma GCC diagnostic pop
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_menu.h"
 #include "test_toolkit_support.h"
@@ -33,7 +29,7 @@ class MainWindowTest : public ToolkitTest {
   platform::Platform platform{fakes.drives,  fakes.media,    fakes.keyboard,
                               fakes.tray,    fakes.registry, fakes.settings,
                               dialogs,       fakes.desktop,  fakes.files,
-                              fakes.process, toolkit};
+                              fakes.process, toolkit,        fakes.locale};
   formSlotmate form{platform};
   HWND main = HwndOf(form.window);
 };
