@@ -1,0 +1,152 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <imagehlp.h>
+
+#include <algorithm>
+
+#include "platform/win32/unique_handle.h"
+
+namespace slotmate::win32 {
+namespace {
+
+using FileHandle = UniqueHandle<HANDLE, &CloseHandle>;
+
+// CreateFile fails with INVALID_HANDLE_VALUE, not with the owner's empty value.
+FileHandle OwnFile(HANDLE file) {
+  return FileHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+// An empty removable drive must fail the call, not ask the user to insert a
+// disc.
+class NoDriveErrorBoxes {
+ public:
+  NoDriveErrorBoxes() noexcept { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~NoDriveErrorBoxes() { SetThreadErrorMode(previous_, nullptr); }
+  NoDriveErrorBoxes(const NoDriveErrorBoxes&) = delete;
+  NoDriveErrorBoxes& operator=(const NoDriveErrorBoxes&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  if (slash == 2 && path[1] == ':') return path.substr(0, 3);  // "C:\"
+  return path.substr(0, slash);
+}
+
+// GetLastError, never "success" when a call did fail.
+DWORD LastError() {
+  const DWORD error = GetLastError();
+  return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string SystemErrorText(unsigned long code) {
+  char* buffer = nullptr;
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                         FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text = length != 0 ? std::string(buffer, length) : std::string();
+  LocalFree(buffer);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' ||
+                           text.back() == ' ' || text.back() == '.')) {
+    text.pop_back();
+  }
+  return text.empty() ? "Error " + std::to_string(code) : text;
+}
+
+std::optional<std::uint64_t> Win32Files::Length(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  const NoDriveErrorBoxes quiet;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+std::optional<std::string> Win32Files::Read(const std::string& path,
+                                            std::size_t maxBytes) {
+  if (path.empty()) return std::nullopt;
+  const NoDriveErrorBoxes quiet;
+  const FileHandle file =
+      OwnFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  std::string bytes;
+  char buffer[64 * 1024];
+  while (bytes.size() < maxBytes) {
+    const DWORD wanted =
+        static_cast<DWORD>(std::min<std::size_t>(maxBytes - bytes.size(), sizeof buffer));
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;  // end of file
+    bytes.append(buffer, got);
+  }
+  return bytes;
+}
+
+std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
+                                                    std::string_view bytes) {
+  if (path.empty()) return SystemErrorText(ERROR_PATH_NOT_FOUND);
+  const NoDriveErrorBoxes quiet;
+  // A read-only file must stay as it is. Windows refuses to move over one,
+  // Wine does not, so ask first.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    return SystemErrorText(ERROR_ACCESS_DENIED);
+  }
+
+  char temporary[MAX_PATH] = {};
+  if (GetTempFileNameA(FolderOf(path).c_str(), "slm", 0, temporary) == 0) {
+    return SystemErrorText(LastError());
+  }
+  DWORD error = ERROR_SUCCESS;
+  {
+    const FileHandle file =
+        OwnFile(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+      error = LastError();
+    }
+  }  // closed before it can be moved
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExA(temporary, path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = LastError();
+  }
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  DeleteFileA(temporary);
+  return SystemErrorText(error);
+}
+
+bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {
+  const NoDriveErrorBoxes quiet;
+  // It splits at backslashes only: given "C:/a/b/" it creates nothing and
+  // still reports success.
+  std::string backslashed = path;
+  std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+  return ::MakeSureDirectoryPathExists(backslashed.c_str()) != FALSE;
+}
+
+}  // namespace slotmate::win32

@@ -1,0 +1,110 @@
+#!/bin/bash
+# Makes (or updates) a private 32-bit Wine prefix for Slotmate's tests.
+#
+#   make-prefix.sh PREFIX [--graphics null|x11] [--cdrom LETTER:DIR]...
+#
+#   --graphics null   windows work without any X server (HKCU\Software\Wine\
+#                     Drivers\Graphics = null); x11 draws on $DISPLAY (Xvfb).
+#   --cdrom e:DIR     maps the folder DIR as drive E:, typed as a CD-ROM drive.
+#                     Repeat for more drives. DIR must exist.
+#
+# Safe to run again on the same prefix: it only (re)applies the settings.
+# A fresh prefix is copied from a template made once with wineboot (about 2 s
+# instead of about 10); the template lives in SLOTMATE_WINE_TEMPLATE, by
+# default ".wine-template" beside PREFIX.
+#
+# Run Wine in the prefix with the same environment as here:
+#   WINEPREFIX=PREFIX WINEARCH=win32 WINEDEBUG=-all
+#   WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
+# (no Mono or Gecko prompts, no menu entries, no crash debugger that could
+# hang a test or turn a crash into a zero exit code).
+set -euo pipefail
+
+usage() {
+  sed -n '2,10p' "$0" >&2
+  exit 2
+}
+
+[[ $# -ge 1 ]] || usage
+prefix=$1
+shift
+graphics=""
+cdroms=()
+while [[ $# -gt 0 ]]; do
+  case $1 in
+    --graphics)
+      [[ $# -ge 2 && ($2 == null || $2 == x11) ]] || usage
+      graphics=$2
+      shift 2
+      ;;
+    --cdrom)
+      [[ $# -ge 2 && $2 =~ ^[A-Za-z]:.+ ]] || usage
+      cdroms+=("$2")
+      shift 2
+      ;;
+    *) usage ;;
+  esac
+done
+
+mkdir -p "$(dirname "$prefix")"
+prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
+
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
+
+# Builds the template once; concurrent callers wait for the first.
+ensure_template() {
+  local template=$1
+  exec {lock}>"$template.lock"
+  flock "$lock"
+  if [[ ! -f $template/.complete ]]; then
+    rm -rf "$template"
+    WINEPREFIX=$template wineboot -i >"$template.log" 2>&1 </dev/null
+    WINEPREFIX=$template wineserver -w
+    touch "$template/.complete"
+  fi
+  exec {lock}>&-
+}
+
+if [[ ! -f $prefix/system.reg ]]; then
+  template=${SLOTMATE_WINE_TEMPLATE:-$(dirname "$prefix")/.wine-template}
+  ensure_template "$template"
+  rm -rf "$prefix"
+  cp -a "$template" "$prefix"
+  # Debian records the server's socket directory here; a copy must get its own.
+  rm -f "$prefix/wineserver" "$prefix/.complete"
+fi
+
+export WINEPREFIX=$prefix
+# A 64-bit prefix (made elsewhere) keeps drive types in its 64-bit view only.
+reg_view=()
+if grep -q '^#arch=win64' "$prefix/system.reg"; then
+  reg_view=(/reg:64)
+fi
+
+# One server for the reg calls below, ended with -k so the values are saved
+# and take effect on the next start.
+wineserver -p5 </dev/null >/dev/null 2>&1 || true
+
+if [[ -n $graphics ]]; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f \
+    </dev/null >/dev/null
+fi
+
+for mapping in "${cdroms[@]}"; do
+  letter=${mapping:0:1}
+  letter=${letter,,}
+  dir=${mapping:2}
+  [[ -d $dir ]] || {
+    echo "make-prefix.sh: no folder $dir" >&2
+    exit 1
+  }
+  dir=$(cd "$dir" && pwd)
+  ln -sfn "$dir" "$prefix/dosdevices/$letter:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f "${reg_view[@]}" \
+    </dev/null >/dev/null
+done
+
+wineserver -k || true
+wineserver -w || true
