@@ -30,11 +30,11 @@ int main() {
   Win32Tray tray;
   Win32Registry registry;
   Win32SettingsStore settings;
-  Win32Dialogs dialogs;
+  Win32Toolkit toolkit;
+  Win32Dialogs dialogs{toolkit};
   Win32Desktop desktop;
   Win32Files files;
   Win32Process process;
-  Win32Toolkit toolkit;
   Win32Locale locale;
   slotmate::platform::Platform platform{drives, media,   keyboard, tray,    registry, settings,
                                         dialogs, desktop, files,    process, toolkit,  locale};

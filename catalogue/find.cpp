@@ -44,7 +44,7 @@ void formSlotmate::FindNext() {
     return;
   }
   const std::string wanted = platform_.locale.UpperCase(FindText);
-  const std::vector<std::string> rows = lstGames.Items();
+  const std::vector<std::string>& rows = lstGames.Items();
   for (int i = lstGames.ListIndex() + 1; i < int(rows.size()); ++i) {
     if (platform_.locale.UpperCase(rows[i]).find(wanted) != std::string::npos) {
       lstGames.SetListIndex(i);

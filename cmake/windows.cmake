@@ -54,6 +54,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
   target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
 endif()
 
+# Figures for the catalogue's load, scan and save with the real list box.
+if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
+  add_executable(slotmate_win32_bench tests/bench/win32_catalogue_bench.cpp
+                                      ${SLOTMATE_RESOURCES})
+  target_include_directories(slotmate_win32_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(slotmate_win32_bench PRIVATE slotmate_logic slotmate_win32)
+endif()
+
 # End-to-end tests: the real program under Wine on a private Xvfb display,
 # one script per group of scenarios (ctest -L e2e).
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)

@@ -1,29 +1,172 @@
-// Placeholder so the program links while the editor is being written.
 #include "editor/form_game.h"
 
 #include "app/form_slotmate.h"
+#include "app/product.h"
+#include "app/skip_on_failure.h"
+#include "catalogue/catalogue_line.h"
+#include "editor/entry_rules.h"
+#include "editor/game_window_layout.h"
+#include "editor/memory_card.h"
+#include "editor/open_file_record.h"
 
 namespace slotmate {
+namespace {
+
+constexpr char kCardFilter[] = "VGS Memory Card (*.mem)|*.mem|All files (*.*)|*.*";
+constexpr char kBrowseTitle[] = "Select Memory Card";
+
+void SelectAll(platform::TextBox& box) {
+  SkipOnFailure([&] { box.SetSelection(0, int(box.Text().size())); });
+}
+
+void TrimBox(platform::TextBox& box) { box.SetText(std::string(TrimBlanks(box.Text()))); }
+
+}  // namespace
 
 formGame::formGame(platform::Platform& platform, formSlotmate& main)
     : platform_(platform),
       main_(main),
-      window_(platform.toolkit.NewWindow({.name = "formGame", .caption = "Game"})),
+      window_(platform.toolkit.NewWindow(layout::GameWindow())),
       window(*window_),
-      btnGet(window.AddButton({})),
-      btnCancel(window.AddButton({})),
-      btnSave(window.AddButton({})),
-      txtCode(window.AddTextBox({})),
-      btnBrowse(window.AddButton({})),
-      txtPath(window.AddTextBox({})),
-      txtTitle(window.AddTextBox({})),
-      Image1(window.AddPicture({})),
-      lblCode(window.AddLabel({})),
-      lblMemory(window.AddLabel({})),
-      lblTitle(window.AddLabel({})) {}
+      btnGet(window.AddButton(layout::BtnGet())),
+      btnCancel(window.AddButton(layout::BtnCancel())),
+      btnSave(window.AddButton(layout::BtnSave())),
+      txtCode(window.AddTextBox(layout::TxtCode())),
+      btnBrowse(window.AddButton(layout::BtnBrowse())),
+      txtPath(window.AddTextBox(layout::TxtPath())),
+      txtTitle(window.AddTextBox(layout::TxtTitle())),
+      Image1(window.AddPicture(layout::Image1())),
+      lblCode(window.AddLabel(layout::LblCode())),
+      lblMemory(window.AddLabel(layout::LblMemory())),
+      lblTitle(window.AddLabel(layout::LblTitle())) {
+  btnGet.OnClick([this] { btnGet_Click(); });
+  btnCancel.OnClick([this] { btnCancel_Click(); });
+  btnSave.OnClick([this] { btnSave_Click(); });
+  btnBrowse.OnClick([this] { btnBrowse_Click(); });
+  txtTitle.OnGotFocus([this] { txtTitle_GotFocus(); });
+  txtPath.OnGotFocus([this] { txtPath_GotFocus(); });
+  txtCode.OnGotFocus([this] { txtCode_GotFocus(); });
+  txtCode.OnKeyPress([this](std::int16_t& keyAscii) { txtCode_KeyPress(keyAscii); });
+  // The close box cancels: the window goes and nothing is written.
+  window.OnCloseRequest([](platform::UnloadMode) { return true; });
+}
 
 formGame::~formGame() = default;
-void formGame::ShowModal() { window.ShowModal(main_.window); }
-bool formGame::CreateMemoryCard(const std::string&) { return false; }
+
+void formGame::ShowModal() {
+  txtTitle.SetFocus();
+  window.ShowModal(main_.window);
+  ClearBoxes();
+}
+
+void formGame::ClearBoxes() {
+  txtTitle.SetText("");
+  txtPath.SetText("");
+  txtCode.SetText("");
+}
+
+int formGame::ShowMessage(const std::string& text, std::uint32_t style) {
+  return platform_.dialogs.ShowMessage(window.Handle(), text, kAppTitle, style);
+}
+
+bool formGame::Refuse(const std::string& text, platform::TextBox& box) {
+  ShowMessage(text, platform::kMbOk | platform::kMbIconInformation);
+  box.SetFocus();
+  return false;
+}
+
+void formGame::txtTitle_GotFocus() { SelectAll(txtTitle); }
+void formGame::txtPath_GotFocus() { SelectAll(txtPath); }
+void formGame::txtCode_GotFocus() { SelectAll(txtCode); }
+
+void formGame::txtCode_KeyPress(std::int16_t& KeyAscii) {
+  KeyAscii = entry::FilterCodeKey(KeyAscii);
+}
+
+bool formGame::ValidateEntry() {
+  TrimBox(txtTitle);
+  if (txtTitle.Text().empty()) return Refuse(entry::kEnterTitle, txtTitle);
+
+  TrimBox(txtCode);
+  const std::string id = txtCode.Text();
+  if (!entry::HasRegionCode(id)) return Refuse(entry::kNoRegionCode, txtCode);
+  if (!entry::HasIdFormat(id)) return Refuse(entry::kBadIdFormat, txtCode);
+
+  // Blanks around the path count as bad characters; only a good path is trimmed.
+  if (InvalidPath(txtPath.Text())) return Refuse(entry::kInvalidCharacters, txtPath);
+  TrimBox(txtPath);
+  const std::string path = txtPath.Text();
+  if (FileExists(path)) return true;
+
+  if (ShowMessage(entry::kCreateCardQuestion,
+                  platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdYes)
+    CreateMemoryCard(path);
+  if (FileExists(path)) return true;
+  return Refuse(entry::kInvalidCard, txtPath);
+}
+
+bool formGame::InvalidPath(const std::string& path) { return entry::InvalidPath(path); }
+
+bool formGame::FileExists(const std::string& path) {
+  auto length = platform_.files.Length(path);
+  return length && *length > 0;
+}
+
+bool formGame::CreateMemoryCard(const std::string& filename) {
+  try {
+    // A folder that cannot be made shows up as a failed write below.
+    platform_.files.MakeSureDirectoryPathExists(filename);
+    return !platform_.files.ReplaceWhole(filename, BlankMemoryCardImage()).has_value();
+  } catch (...) {
+    return false;
+  }
+}
+
+std::string formGame::OpenDialog(platform::Window& Form1, const std::string& Filter,
+                                 const std::string& Title, const std::string& InitDir) {
+  std::string chosen;
+  SkipOnFailure([&] {
+    platform::OpenFileNameRecord record = MakeOpenFileRecord(
+        Form1.Handle(), platform_.process.Instance(), Filter, Title, InitDir);
+    if (platform_.dialogs.ShowOpenFileDialog(record) != 0)
+      chosen = ChosenFile(record.lpstrFile);
+  });
+  return chosen;
+}
+
+void formGame::btnBrowse_Click() {
+  SkipOnFailure([&] {
+    std::string path =
+        OpenDialog(window, kCardFilter, kBrowseTitle, platform_.process.ProgramFolder());
+    if (!path.empty()) txtPath.SetText(path);
+  });
+}
+
+void formGame::btnCancel_Click() { window.Close(); }
+
+void formGame::btnSave_Click() {
+  if (!ValidateEntry()) return;
+  main_.DataChanged = true;
+  std::string line = MakeCatalogueLine(txtCode.Text(), txtTitle.Text(), txtPath.Text());
+  if (InsertPos < 0)
+    main_.lstGames.AddItem(line);
+  else
+    main_.lstGames.SetItem(InsertPos, line);
+  window.Close();
+}
+
+void formGame::btnGet_Click() {
+  std::string id = main_.GetID();
+  if (id.empty()) {
+    ShowMessage(entry::kIdNotFound, platform::kMbOk | platform::kMbIconInformation);
+    return;
+  }
+  txtCode.SetText(id);
+  if (txtTitle.Text().empty())
+    txtTitle.SetText(entry::NewGameTitle(main_.lstGames.Count()));
+  // A card that is already there is kept; otherwise one is named after the title.
+  if (FileExists(txtPath.Text())) return;
+  txtPath.SetText(entry::ProposedCardPath(txtTitle.Text()));
+}
 
 }  // namespace slotmate

@@ -54,6 +54,8 @@ class formGame {
 
   void ClearBoxes();
   int ShowMessage(const std::string& text, std::uint32_t style);
+  // Shows why the entry is refused and puts the focus in the box to fix.
+  bool Refuse(const std::string& text, platform::TextBox& box);
 
  public:
   // Controls, in creation order (the window owns them).

@@ -99,11 +99,11 @@ class ListBox : public Control {
  public:
   virtual int Count() const = 0;
   virtual std::string Item(int index) const = 0;
-  // All rows in order, in one call.
-  virtual std::vector<std::string> Items() const = 0;
+  // All rows in order, without copying them; valid until the rows change.
+  virtual const std::vector<std::string>& Items() const = 0;
   virtual void AddItem(const std::string& item) = 0;
   // Appends many rows at once, without redrawing between them.
-  virtual void AddItems(const std::vector<std::string>& items) = 0;
+  virtual void AddItems(std::vector<std::string> items) = 0;
   virtual void SetItem(int index, const std::string& item) = 0;
   virtual void RemoveItem(int index) = 0;
   virtual void Clear() = 0;

@@ -26,7 +26,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 void formSlotmate::SwitchCard() {
   std::string id = GetID();
   if (id.empty()) return;
-  const std::vector<std::string> rows = lstGames.Items();
+  const std::vector<std::string>& rows = lstGames.Items();
   for (RetVal = 0; RetVal < std::int32_t(rows.size()); ++RetVal) {
     std::string_view rowId = std::string_view(rows[RetVal]).substr(0, 10);
     if (EqualIgnoringCase(rowId, id)) {

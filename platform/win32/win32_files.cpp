@@ -109,8 +109,8 @@ std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
                                                     std::string_view bytes) {
   if (path.empty()) return SystemErrorText(ERROR_PATH_NOT_FOUND);
   const NoDriveErrorBoxes quiet;
-  // A read-only file must stay as it is. Windows refuses to move over one;
-  // checked here too because not every system does.
+  // A read-only file must stay as it is. Windows refuses to move over one,
+  // Wine does not, so ask first.
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
@@ -142,7 +142,11 @@ std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
 
 bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {
   const NoDriveErrorBoxes quiet;
-  return ::MakeSureDirectoryPathExists(path.c_str()) != FALSE;
+  // It splits at backslashes only: given "C:/a/b/" it creates nothing and
+  // still reports success.
+  std::string backslashed = path;
+  std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+  return ::MakeSureDirectoryPathExists(backslashed.c_str()) != FALSE;
 }
 
 }  // namespace slotmate::win32

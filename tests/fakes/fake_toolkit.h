@@ -133,10 +133,11 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
   std::string Item(int i) const override {
     return i >= 0 && i < Count() ? items[i] : std::string();
   }
-  std::vector<std::string> Items() const override { return items; }
+  const std::vector<std::string>& Items() const override { return items; }
   void AddItem(const std::string& item) override { items.push_back(item); }
-  void AddItems(const std::vector<std::string>& more) override {
-    items.insert(items.end(), more.begin(), more.end());
+  void AddItems(std::vector<std::string> more) override {
+    items.insert(items.end(), std::make_move_iterator(more.begin()),
+                 std::make_move_iterator(more.end()));
   }
   void SetItem(int i, const std::string& item) override {
     if (i < 0 || i >= Count()) throw std::out_of_range("list row");

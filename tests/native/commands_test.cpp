@@ -159,6 +159,153 @@ TEST_F(CommandsTest, FThreeWithTheLastRowSelectedSaysNotFoundAtOnce) {
   EXPECT_EQ(list().index, -1);
 }
 
+// The user's work in the game editor while it is open.
+void Enter(fakes::FakeWindow& editor, const std::string& title, const std::string& path,
+           const std::string& id) {
+  editor.textBox("txtTitle").SetText(title);
+  editor.textBox("txtPath").SetText(path);
+  editor.textBox("txtCode").SetText(id);
+  editor.button("btnSave").Click();
+}
+
+TEST_F(CommandsTest, AddAppendsTheSavedGameAndCountsIt) {
+  Load(kThreeGames);
+  Card("C:\\VGS\\new.mem");
+  list().SetListIndex(1);
+  fake.toolkit.whileModal = [](fakes::FakeWindow& editor) {
+    Enter(editor, "New", "C:\\VGS\\new.mem", "SLPS-01234");
+  };
+  window().button("btnAdd").Click();
+  ASSERT_EQ(list().Count(), 4);
+  EXPECT_EQ(list().items[3], "SLPS-01234 New\tC:\\VGS\\new.mem");
+  EXPECT_EQ(list().index, 1);
+  EXPECT_EQ(list().toolTip, "4 games listed");
+  EXPECT_TRUE(form->DataChanged);
+}
+
+TEST_F(CommandsTest, CancelledAddStillSetsTheToolTip) {
+  Load(kThreeGames);
+  list().toolTip = "";
+  fake.toolkit.whileModal = [](fakes::FakeWindow& editor) {
+    editor.textBox("txtTitle").SetText("Edited");
+    editor.button("btnCancel").Click();
+  };
+  window().button("btnAdd").Click();
+  EXPECT_EQ(list().toolTip, "3 games listed");
+  EXPECT_EQ(list().Count(), 3);
+  EXPECT_FALSE(form->DataChanged);
+}
+
+TEST_F(CommandsTest, ChangeFillsTheBoxesAndSavingWritesTheRowBackTrimmed) {
+  Load("SLUS-00453   Some Game  \t  C:\\VGS\\some.mem  \r\nb\r\n");
+  Card("C:\\VGS\\some.mem");
+  list().SetListIndex(0);
+  std::vector<std::string> boxes;
+  fake.toolkit.whileModal = [&](fakes::FakeWindow& editor) {
+    for (const char* box : {"txtCode", "txtTitle", "txtPath"})
+      boxes.push_back(editor.textBox(box).Text());
+    editor.button("btnSave").Click();
+  };
+  list().DblClick();
+  EXPECT_EQ(boxes,
+            (std::vector<std::string>{"SLUS-00453", "Some Game", "C:\\VGS\\some.mem"}));
+  EXPECT_EQ(list().items,
+            (std::vector<std::string>{"SLUS-00453 Some Game\tC:\\VGS\\some.mem", "b"}));
+  EXPECT_TRUE(form->DataChanged);
+}
+
+TEST_F(CommandsTest, ChangeOnARowWithoutTabFillsOnlyTheId) {
+  Load("SLUS-00453 Some Game\r\n");
+  list().SetListIndex(0);
+  std::vector<std::string> boxes;
+  fake.toolkit.whileModal = [&](fakes::FakeWindow& editor) {
+    for (const char* box : {"txtCode", "txtTitle", "txtPath"})
+      boxes.push_back(editor.textBox(box).Text());
+  };
+  window().button("btnChange").Click();
+  EXPECT_EQ(boxes, (std::vector<std::string>{"SLUS-00453", "", ""}));
+  EXPECT_EQ(list().Count(), 1);
+}
+
+TEST_F(CommandsTest, ChangeWithNothingSelectedAppendsAndKeepsTheToolTip) {
+  Load(kThreeGames);
+  Card("C:\\VGS\\new.mem");
+  fake.toolkit.whileModal = [](fakes::FakeWindow& editor) {
+    EXPECT_EQ(editor.textBox("txtCode").Text(), "");
+    Enter(editor, "New", "C:\\VGS\\new.mem", "SLPS-01234");
+  };
+  window().button("btnChange").Click();
+  EXPECT_EQ(list().Count(), 4);
+  EXPECT_EQ(list().toolTip, "3 games listed");
+}
+
+TEST_F(CommandsTest, SelectSwitchesAnExistingCardSilently) {
+  Load(kThreeGames);
+  Card("C:\\VGS\\gt.mem");
+  list().SetListIndex(1);
+  window().button("btnSelect").Click();
+  EXPECT_TRUE(fake.dialogs.messages.empty());
+  EXPECT_EQ(CardValue(), std::string("C:\\VGS\\gt.mem") + '\0');
+}
+
+TEST_F(CommandsTest, SelectOfAnEmptyCardOffersToCreateItAndSwitchesToIt) {
+  Load(kThreeGames);
+  Card("C:\\VGS\\gt.mem", 0);
+  list().SetListIndex(1);
+  fake.dialogs.answers = {platform::kIdYes};
+  window().button("btnSelect").Click();
+  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
+  EXPECT_EQ(fake.dialogs.messages[0].text, "Do you want to create this memory card?");
+  EXPECT_EQ(fake.dialogs.messages[0].style, 0x24u);
+  EXPECT_EQ(fake.dialogs.messages[0].title, "Slotmate");
+  EXPECT_EQ(fake.files.files["C:\\VGS\\gt.mem"].size(), 131136u);
+  EXPECT_EQ(CardValue(), std::string("C:\\VGS\\gt.mem") + '\0');
+  EXPECT_FALSE(fake.toolkit.window("formGame").visible);
+}
+
+TEST_F(CommandsTest, SelectAnsweredNoCreatesNothing) {
+  Load(kThreeGames);
+  list().SetListIndex(1);
+  window().button("btnSelect").Click();
+  EXPECT_FALSE(fake.files.files.contains("C:\\VGS\\gt.mem"));
+  EXPECT_EQ(CardValue(), "<none>");
+}
+
+struct SelectFailureCase {
+  const char* name;
+  int selected;
+  bool diskFull;
+  std::string message;
+};
+
+class SelectFailureTest : public CommandsTest,
+                          public ::testing::WithParamInterface<SelectFailureCase> {};
+
+TEST_P(SelectFailureTest, CardThatCannotBeCreatedIsReportedAndNothingIsApplied) {
+  Load(kThreeGames + std::string("SLUS-00001 No card\r\n"));
+  list().SetListIndex(GetParam().selected);
+  if (GetParam().diskFull)
+    fake.files.failReplace = "There is not enough space on the disk.";
+  fake.dialogs.answers = {platform::kIdYes};
+  const auto files = fake.files.files.size();
+  window().button("btnSelect").Click();
+  ASSERT_EQ(fake.dialogs.messages.size(), 2u);
+  EXPECT_TRUE(fake.dialogs.messages[1].text.starts_with(GetParam().message))
+      << fake.dialogs.messages[1].text;
+  EXPECT_EQ(fake.files.files.size(), files);
+  EXPECT_EQ(CardValue(), "<none>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SelectFailureTest,
+    ::testing::Values(SelectFailureCase{"NothingSelected", -1, false,
+                                        "There is no memory card to create"},
+                      SelectFailureCase{"RowWithoutCardPath", 3, false,
+                                        "There is no memory card to create"},
+                      SelectFailureCase{"DiskFull", 1, true,
+                                        "The memory card could not be created"}),
+    [](const auto& info) { return info.param.name; });
+
 TEST_F(CommandsTest, OtherKeysDoNothing) {
   Load(kThreeGames);
   for (int key : {13, 27, 45, 69, 71, 113, 115}) window().KeyDown(key);

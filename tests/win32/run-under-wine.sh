@@ -43,8 +43,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
       --cdrom "e:$root/cdrom-e" --cdrom "f:$root/cdrom-f" || exit 1
     touch "$prefix/.slotmate-tests-ready"
   fi
-  # Fails harmlessly when a server is already running.
-  wineserver -p60 </dev/null >/dev/null 2>&1
+  # Fails harmlessly when a server is already running. It must not inherit
+  # the lock, or every later run would wait for the server to end.
+  wineserver -p60 </dev/null >/dev/null 2>&1 9>&-
   exit 0
 ) 9>"$prefix.lock" || {
   echo "run-under-wine.sh: could not make the Wine prefix $prefix" >&2

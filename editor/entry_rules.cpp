@@ -1,0 +1,70 @@
+#include "editor/entry_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "editor/pattern.h"
+
+namespace slotmate::entry {
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+}  // namespace
+
+std::int16_t FilterCodeKey(std::int16_t keyAscii) {
+  constexpr std::int16_t kBackspace = 8;
+  constexpr std::string_view kAllowed = "CSLPEU-M";
+  constexpr std::string_view kRaised = "cslpeum";
+  if (keyAscii == kBackspace) return keyAscii;
+  if (keyAscii >= '0' && keyAscii <= '9') return keyAscii;
+  if (keyAscii <= 0 || keyAscii > 127) return 0;
+  char c = char(keyAscii);
+  if (kAllowed.find(c) != std::string_view::npos) return keyAscii;
+  if (kRaised.find(c) != std::string_view::npos) return std::int16_t(c - 'a' + 'A');
+  return 0;
+}
+
+bool HasRegionCode(std::string_view id) {
+  constexpr std::array<std::string_view, 4> kRegions = {"us-", "es-", "pm-", "ps-"};
+  std::string lower = Lower(id);
+  return std::any_of(kRegions.begin(), kRegions.end(), [&](std::string_view region) {
+    return lower.find(region) != std::string::npos;
+  });
+}
+
+bool HasIdFormat(std::string_view id) {
+  return MatchesPattern(id, "S[LC][PEU][SM]-[0-9][0-9][0-9][0-9][0-9]");
+}
+
+bool InvalidPath(std::string_view path) {
+  bool invalid = false;
+  if (path.find_first_of(";<>|?*\"") != std::string_view::npos) invalid = true;
+  // A leading "\\" is a network path's prefix; anywhere else it is an error.
+  std::size_t doubleSlash = path.find("\\\\");
+  if (doubleSlash != std::string_view::npos && doubleSlash > 0) invalid = true;
+  if (path.find(':') != 1) invalid = true;
+  if (!MatchesPattern(Lower(path), "?:\\*.mem")) invalid = true;
+  return invalid;
+}
+
+std::string CleanFileName(std::string_view text) {
+  std::string clean(text);
+  std::erase_if(clean, [](char c) {
+    return std::string_view(";:<>|?*\"").find(c) != std::string_view::npos;
+  });
+  return clean;
+}
+
+std::string NewGameTitle(int rows) { return "New Game " + std::to_string(rows + 1); }
+
+std::string ProposedCardPath(std::string_view title) {
+  return "C:\\VGS\\" + CleanFileName(title) + ".mem";
+}
+
+}  // namespace slotmate::entry

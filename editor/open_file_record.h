@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/dialogs.h"
+
+namespace slotmate {
+
+inline constexpr std::uint32_t kOpenFileNameSize = 76;
+inline constexpr std::uint32_t kOfnFileMustExist = 0x1000;
+inline constexpr std::uint32_t kOfnHideReadOnly = 0x4;
+// Room for a path of 254 characters and its terminating NUL.
+inline constexpr std::uint32_t kOpenFileBufferSize = 255;
+
+// "Name|pattern|Name|pattern" as the open-file dialog takes it: each "|"
+// becomes a NUL, and the list ends in two NULs whether or not it ended in "|".
+std::string DialogFilter(std::string_view filter);
+
+// The record the open-file dialog is shown with: its file buffers are full of
+// blanks, so the dialog starts with no name chosen.
+platform::OpenFileNameRecord MakeOpenFileRecord(platform::WindowHandle owner,
+                                                platform::InstanceHandle instance,
+                                                std::string_view filter,
+                                                const std::string& title,
+                                                const std::string& initialDir);
+
+// The path the dialog left in its file buffer: the text before the first NUL,
+// without outer blanks.
+std::string ChosenFile(std::string_view fileBuffer);
+
+}  // namespace slotmate

@@ -1,0 +1,249 @@
+#include "platform/win32/win32_controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "platform/win32/win32_window.h"
+
+namespace slotmate::win32 {
+
+template <class Interface>
+void ControlOf<Interface>::SetFocus() {
+  window_.FocusControl(hwnd_);
+}
+
+template class ControlOf<platform::Button>;
+template class ControlOf<platform::Label>;
+template class ControlOf<platform::TextBox>;
+template class ControlOf<platform::ListBox>;
+template class ControlOf<platform::Picture>;
+
+namespace {
+
+// Adds or updates the tooltip of a control in its window's tooltip control.
+void SetControlToolTip(Win32Window& window, HWND control, const std::string& text,
+                       bool add) {
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window.hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(window.ToolTips(), add ? TTM_ADDTOOLA : TTM_UPDATETIPTEXTA, 0,
+               reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+// --- Button -----------------------------------------------------------------------
+
+void Win32Button::OnCommand(WORD code) {
+  if (code == BN_CLICKED) RunHandler(click_);
+}
+
+// --- Label ------------------------------------------------------------------------
+
+Win32Label::Win32Label(Win32Window& window, HWND hwnd, const platform::LabelSpec& spec)
+    : ControlOf(window, hwnd, spec.tabIndex), textColor_(spec.textColor) {
+  if (!spec.toolTip.empty()) SetControlToolTip(window, hwnd, spec.toolTip, true);
+}
+
+void Win32Label::OnCommand(WORD code) {
+  if (code == STN_CLICKED) RunHandler(click_);
+}
+
+HBRUSH Win32Label::OnCtlColor(HDC dc) {
+  if (textColor_ == platform::kDefaultTextColor) return nullptr;
+  SetTextColor(dc, COLORREF(textColor_));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// --- Text box ---------------------------------------------------------------------
+
+Win32TextBox::Win32TextBox(Win32Window& window, HWND hwnd,
+                           const platform::TextBoxSpec& spec)
+    : ControlOf(window, hwnd, spec.tabIndex) {
+  if (spec.maxLength > 0) SendMessageA(hwnd, EM_SETLIMITTEXT, WPARAM(spec.maxLength), 0);
+  // An ANSI subclass, so typed characters arrive in the ANSI code page.
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  editProcedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+}
+
+Win32TextBox::~Win32TextBox() {
+  if (IsWindow(hwnd_) &&
+      GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  }
+}
+
+void Win32TextBox::SetSelection(int start, int length) {
+  SendMessageA(hwnd_, EM_SETSEL, WPARAM(start), LPARAM(start + length));
+}
+
+int Win32TextBox::SelectionStart() const {
+  DWORD start = 0, end = 0;
+  SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return int(start);
+}
+
+int Win32TextBox::SelectionLength() const {
+  DWORD start = 0, end = 0;
+  SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return int(end - start);
+}
+
+void Win32TextBox::OnCommand(WORD code) {
+  if (code == EN_SETFOCUS) RunHandler(gotFocus_);
+}
+
+LRESULT CALLBACK Win32TextBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
+  auto* self = reinterpret_cast<Win32TextBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT Win32TextBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CHAR:
+      return OnChar(wParam, lParam);
+    default:
+      return CallWindowProcA(editProcedure_, hwnd_, message, wParam, lParam);
+  }
+}
+
+// The key filter sees the character first: 0 discards it, another code
+// replaces it.
+LRESULT Win32TextBox::OnChar(WPARAM wParam, LPARAM lParam) {
+  auto key = static_cast<std::int16_t>(wParam & 0xFF);
+  RunHandler(keyPress_, key);
+  if (key == 0) return 0;
+  return CallWindowProcA(editProcedure_, hwnd_, WM_CHAR, WPARAM(std::uint8_t(key)),
+                         lParam);
+}
+
+// --- List box ---------------------------------------------------------------------
+
+Win32ListBox::Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex)
+    : ControlOf(window, hwnd, tabIndex) {
+  // An empty text shows no tooltip.
+  SetControlToolTip(window, hwnd, toolTip_, true);
+}
+
+void Win32ListBox::CheckRow(int index) const {
+  if (index < 0 || index >= Count()) throw std::out_of_range("list row");
+}
+
+void Win32ListBox::SetText(const std::string& text) {
+  const auto row =
+      SendMessageA(hwnd_, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text.c_str()));
+  if (row != LB_ERR) SetListIndex(int(row));
+}
+
+std::string Win32ListBox::Item(int index) const {
+  return index >= 0 && index < Count() ? rows_[index] : std::string();
+}
+
+void Win32ListBox::AddItem(const std::string& item) {
+  SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  rows_.push_back(item);
+}
+
+void Win32ListBox::AddItems(std::vector<std::string> items) {
+  std::size_t bytes = 0;
+  for (const auto& item : items) bytes += item.size() + 1;
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(hwnd_, LB_INITSTORAGE, WPARAM(items.size()), LPARAM(bytes));
+  rows_.reserve(rows_.size() + items.size());
+  for (auto& item : items) {
+    SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    rows_.push_back(std::move(item));
+  }
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ListBox::SetItem(int index, const std::string& item) {
+  CheckRow(index);
+  const int selected = ListIndex();
+  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
+  SendMessageA(hwnd_, LB_INSERTSTRING, WPARAM(index),
+               reinterpret_cast<LPARAM>(item.c_str()));
+  rows_[index] = item;
+  if (selected == index) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0);
+}
+
+void Win32ListBox::RemoveItem(int index) {
+  CheckRow(index);
+  const bool wasSelected = ListIndex() == index;
+  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
+  rows_.erase(rows_.begin() + index);
+  if (wasSelected) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(-1), 0);
+}
+
+void Win32ListBox::Clear() {
+  SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+  rows_.clear();
+}
+
+int Win32ListBox::ListIndex() const {
+  const auto index = SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
+  return index == LB_ERR ? -1 : int(index);
+}
+
+// A selection set by the program sends no LBN_SELCHANGE, so the click
+// handler is run here.
+void Win32ListBox::SetListIndex(int index) {
+  if (index != -1) CheckRow(index);
+  SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0);
+  RunHandler(click_);
+}
+
+void Win32ListBox::SetToolTip(const std::string& text) {
+  toolTip_ = text;
+  SetControlToolTip(window_, hwnd_, toolTip_, false);
+}
+
+void Win32ListBox::OnCommand(WORD code) {
+  if (code == LBN_SELCHANGE)
+    RunHandler(click_);
+  else if (code == LBN_DBLCLK)
+    RunHandler(dblClick_);
+}
+
+// --- Timer ------------------------------------------------------------------------
+
+Win32Timer::Win32Timer(HWND window, UINT_PTR id, unsigned intervalMs, bool enabled)
+    : window_(window), id_(id), intervalMs_(intervalMs) {
+  SetEnabled(enabled);
+}
+
+Win32Timer::~Win32Timer() {
+  if (enabled_ && IsWindow(window_)) KillTimer(window_, id_);
+}
+
+void Win32Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (enabled)
+    SetTimer(window_, id_, intervalMs_, nullptr);
+  else
+    KillTimer(window_, id_);
+}
+
+// A tick already queued when the timer was switched off is dropped.
+void Win32Timer::Tick() {
+  if (enabled_) RunHandler(tick_);
+}
+
+}  // namespace slotmate::win32

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/toolkit.h"
+
+namespace slotmate::win32 {
+
+// A move-only owner of one handle, closed by `Close` when the owner goes.
+template <class Handle, auto Close>
+class Owned {
+ public:
+  Owned() = default;
+  explicit Owned(Handle handle) : handle_(handle) {}
+  ~Owned() { reset(); }
+  Owned(Owned&& other) noexcept : handle_(other.release()) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  Handle release() {
+    Handle handle = handle_;
+    handle_ = nullptr;
+    return handle;
+  }
+  void reset(Handle handle = nullptr) {
+    if (handle_) Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+inline void CloseFont(HFONT font) { DeleteObject(font); }
+inline void CloseMenu(HMENU menu) { DestroyMenu(menu); }
+inline void CloseIcon(HICON icon) { DestroyIcon(icon); }
+using OwnedFont = Owned<HFONT, &CloseFont>;
+using OwnedMenu = Owned<HMENU, &CloseMenu>;
+using OwnedIcon = Owned<HICON, &CloseIcon>;
+
+class Win32Window;
+
+// Windows of the program's own window class, their fonts and the message
+// loop that gives keys to the dialog manager.
+class Win32Toolkit : public platform::Toolkit {
+ public:
+  explicit Win32Toolkit(HINSTANCE instance = GetModuleHandleA(nullptr));
+  ~Win32Toolkit() override;
+  Win32Toolkit(const Win32Toolkit&) = delete;
+  Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+  std::unique_ptr<platform::Window> NewWindow(const platform::WindowSpec& spec) override;
+  std::unique_ptr<Win32Window> NewWin32Window(const platform::WindowSpec& spec);
+  void RunMessageLoop() override;
+  void Quit() override;
+
+  // Passes one message through key preview and the dialog manager of its
+  // top-level window, or dispatches it.
+  void Deliver(MSG& msg);
+  // Delivers every message already waiting; false when WM_QUIT was among
+  // them (it is posted again for the loop that owns it).
+  bool PumpPending();
+
+  HINSTANCE Instance() const { return instance_; }
+  int Dpi() const { return dpi_; }
+  HFONT Font() const { return font_.get(); }
+  HFONT UnderlinedFont() const { return underlinedFont_.get(); }
+  UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
+  ATOM WindowClass() const { return windowClass_; }
+
+ private:
+  HINSTANCE instance_;
+  int dpi_;
+  OwnedFont font_;
+  OwnedFont underlinedFont_;
+  UINT taskbarCreated_;
+  ATOM windowClass_ = 0;
+  ATOM pictureClass_ = 0;
+  bool oleStarted_ = false;
+};
+
+}  // namespace slotmate::win32

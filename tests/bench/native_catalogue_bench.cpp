@@ -1,0 +1,110 @@
+// How the catalogue's load, full scan and save compare with plain work on the
+// same bytes, natively against the in-memory fakes. Prints figures; asserts
+// nothing.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "app/form_slotmate.h"
+#include "catalogue/catalogue_line.h"
+#include "fakes/fake_platform.h"
+
+namespace slotmate {
+namespace {
+
+constexpr int kRows = 32767;
+constexpr char kGames[] = "C:\\Games\\Slotmate\\games.txt";
+
+std::string CatalogueText() {
+  std::vector<std::string> rows;
+  for (int i = 0; i < kRows; ++i) {
+    char id[16];
+    std::snprintf(id, sizeof id, "SLUS-%05d", i);
+    rows.push_back(MakeCatalogueLine(id, "Some Game Title " + std::to_string(i),
+                                     "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) +
+                                         ".mem"));
+  }
+  return JoinCatalogueText(rows);
+}
+
+struct Loaded {
+  fakes::FakePlatform fake;
+  std::unique_ptr<formSlotmate> form;
+  Loaded() {
+    fake.files.files[kGames] = CatalogueText();
+    form = std::make_unique<formSlotmate>(fake.platform);
+  }
+};
+
+void BM_LoadGames(benchmark::State& state) {
+  Loaded app;
+  for (auto _ : state) {
+    app.form->LoadGames();
+    benchmark::DoNotOptimize(app.form->lstGames.Count());
+  }
+  state.SetBytesProcessed(state.iterations() * std::int64_t(app.fake.files.files[kGames].size()));
+}
+BENCHMARK(BM_LoadGames)->Unit(benchmark::kMillisecond);
+
+// Plain: copy the bytes and find the line ends.
+void BM_PlainRead(benchmark::State& state) {
+  const std::string text = CatalogueText();
+  for (auto _ : state) {
+    std::string copy = text;
+    benchmark::DoNotOptimize(std::count(copy.begin(), copy.end(), '\r'));
+  }
+  state.SetBytesProcessed(state.iterations() * std::int64_t(text.size()));
+}
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+
+// The switcher's lookup of an ID that is not catalogued: every row compared.
+void BM_ScanAllRows(benchmark::State& state) {
+  Loaded app;
+  app.form->LoadGames();
+  app.fake.files.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
+  app.form->CurrentDrive = "E:";
+  for (auto _ : state) app.form->SwitchCard();
+}
+BENCHMARK(BM_ScanAllRows)->Unit(benchmark::kMillisecond);
+
+// Plain: compare ten bytes of every line, ignoring case.
+void BM_PlainScan(benchmark::State& state) {
+  const std::string text = CatalogueText();
+  const char* wanted = "SCES-99999";
+  for (auto _ : state) {
+    int hits = 0;
+    for (std::size_t at = 0; at < text.size();) {
+      hits += strncasecmp(text.data() + at, wanted, 10) == 0;
+      at = text.find('\n', at) + 1;
+      if (at == 0) break;
+    }
+    benchmark::DoNotOptimize(hits);
+  }
+}
+BENCHMARK(BM_PlainScan)->Unit(benchmark::kMillisecond);
+
+void BM_SaveGames(benchmark::State& state) {
+  Loaded app;
+  app.form->LoadGames();
+  for (auto _ : state) {
+    app.form->DataChanged = true;
+    app.form->SaveGames();
+  }
+}
+BENCHMARK(BM_SaveGames)->Unit(benchmark::kMillisecond);
+
+// Plain: copy the bytes into the file store.
+void BM_PlainWrite(benchmark::State& state) {
+  const std::string text = CatalogueText();
+  fakes::FakeFiles files;
+  for (auto _ : state) files.ReplaceWhole(kGames, text);
+}
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace slotmate
+
+BENCHMARK_MAIN();

@@ -1,0 +1,416 @@
+// Controls of the toolkit under Wine: keys through the dialog manager, the
+// list box, the text box's key filter, labels, the picture and the menu.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "app/resources/resource_ids.h"
+#include "platform/win32/win32_menu.h"
+#include "platform/win32/win32_picture.h"
+#include "test_toolkit_support.h"
+
+namespace slotmate::win32 {
+namespace {
+
+using namespace testing_support;
+
+platform::WindowSpec Spec() {
+  return {
+      .name = "test", .caption = "Controls", .clientWidth = 6000, .clientHeight = 3000};
+}
+
+platform::ButtonSpec Button(const std::string& caption, int left, int tabIndex,
+                            bool isDefault = false, bool isCancel = false) {
+  platform::ButtonSpec spec;
+  spec.name = caption;
+  spec.caption = caption;
+  spec.rect = {left, 2500, 1000, 345};
+  spec.tabIndex = tabIndex;
+  spec.defaultButton = isDefault;
+  spec.cancelButton = isCancel;
+  return spec;
+}
+
+platform::ControlSpec ListSpec() {
+  return {.name = "list", .caption = "", .rect = {0, 0, 3000, 2000}, .tabIndex = 0};
+}
+
+platform::TextBoxSpec BoxSpec(int maxLength) {
+  platform::TextBoxSpec spec;
+  spec.name = "box";
+  spec.rect = {3100, 0, 2000, 315};
+  spec.tabIndex = 4;
+  spec.maxLength = maxLength;
+  return spec;
+}
+
+// A window with a list, a text box and three buttons, as the dialog
+// manager sees them.
+class KeysTest : public ToolkitTest {
+ protected:
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  platform::ListBox& list = window->AddListBox(ListSpec());
+  platform::Button& ok = window->AddButton(Button("&Default", 0, 1, true));
+  platform::Button& other = window->AddButton(Button("&Other", 1100, 2));
+  platform::Button& cancel = window->AddButton(Button("Ca&ncel", 2200, 3, false, true));
+  platform::TextBox& box = window->AddTextBox(BoxSpec(0));
+  std::string clicked;
+
+  void SetUp() override {
+    ok.OnClick([this] { clicked += "D"; });
+    other.OnClick([this] { clicked += "O"; });
+    cancel.OnClick([this] { clicked += "C"; });
+    window->Show();
+  }
+  void Key(platform::Control& focus, UINT message, WPARAM key, LPARAM lParam = 1) {
+    focus.SetFocus();
+    PostMessageA(GetFocus(), message, key, lParam);
+    Pump();
+  }
+};
+
+TEST_F(KeysTest, EnterEscAndAccessKeysPressTheirButtons) {
+  constexpr LPARAM kAltDown = LPARAM(1) << 29;
+  struct Case {
+    const char* what;
+    platform::Control* focus;
+    UINT message;
+    WPARAM key;
+    LPARAM lParam;
+    const char* pressed;
+  };
+  const Case cases[] = {
+      {"Enter in the list", &list, WM_KEYDOWN, VK_RETURN, 1, "D"},
+      {"Enter in the text box", &box, WM_KEYDOWN, VK_RETURN, 1, "D"},
+      {"Enter on the default button", &ok, WM_KEYDOWN, VK_RETURN, 1, "D"},
+      {"Enter on another button", &other, WM_KEYDOWN, VK_RETURN, 1, "O"},
+      {"Esc in the list", &list, WM_KEYDOWN, VK_ESCAPE, 1, "C"},
+      {"Esc in the text box", &box, WM_KEYDOWN, VK_ESCAPE, 1, "C"},
+      {"Alt+O", &list, WM_SYSCHAR, 'o', 1 | kAltDown, "O"},
+      {"Alt+N", &box, WM_SYSCHAR, 'n', 1 | kAltDown, "C"},
+  };
+  for (const Case& c : cases) {
+    clicked.clear();
+    Key(*c.focus, c.message, c.key, c.lParam);
+    EXPECT_EQ(clicked, c.pressed) << c.what;
+  }
+}
+
+TEST_F(KeysTest, EscDoesNothingWhileTheCancelButtonIsDisabled) {
+  cancel.SetEnabled(false);
+  Key(list, WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(clicked, "");
+}
+
+TEST_F(KeysTest, TabFollowsTheTabIndexesAndSkipsNothingFocusable) {
+  HWND hwnd = HwndOf(*window);
+  std::vector<HWND> order;
+  HWND at = HwndOf(list);
+  for (int i = 0; i < 5; ++i) {
+    order.push_back(at);
+    at = GetNextDlgTabItem(hwnd, at, FALSE);
+  }
+  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(list), HwndOf(ok), HwndOf(other),
+                                      HwndOf(cancel), HwndOf(box)}));
+  EXPECT_EQ(at, HwndOf(list));
+  Key(list, WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetFocus(), HwndOf(ok));
+}
+
+class ListTest : public ToolkitTest {
+ protected:
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  platform::ListBox& list = window->AddListBox(ListSpec());
+  int clicks = 0;
+  void SetUp() override {
+    list.OnClick([this] { ++clicks; });
+    list.AddItems({"alpha", "beta", "gamma"});
+  }
+  std::string Row(int index) {
+    HWND hwnd = HwndOf(list);
+    std::string text(SendMessageA(hwnd, LB_GETTEXTLEN, index, 0), '\0');
+    SendMessageA(hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+  }
+  int Selected() { return int(SendMessageA(HwndOf(list), LB_GETCURSEL, 0, 0)); }
+};
+
+TEST_F(ListTest, HasTheStylesOfAnUnsortedNotifyingList) {
+  HWND hwnd = HwndOf(list);
+  EXPECT_EQ(ClassOf(hwnd), "ListBox");
+  for (LONG bit : {LBS_NOTIFY, LBS_USETABSTOPS, LONG(WS_TABSTOP)})
+    EXPECT_TRUE(StyleOf(hwnd) & bit) << std::hex << bit;
+  EXPECT_FALSE(StyleOf(hwnd) & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
+  list.AddItem("aardvark");
+  EXPECT_EQ(Row(3), "aardvark");
+  // The scroll bar comes when the rows outgrow the box.
+  list.AddItems(std::vector<std::string>(100, "more"));
+  EXPECT_TRUE(StyleOf(hwnd) & WS_VSCROLL);
+}
+
+TEST_F(ListTest, SettingTheIndexSelectsAndRunsTheClickHandler) {
+  list.SetListIndex(2);
+  EXPECT_EQ(Selected(), 2);
+  EXPECT_EQ(list.ListIndex(), 2);
+  EXPECT_EQ(list.Text(), "gamma");
+  EXPECT_EQ(clicks, 1);
+  list.SetListIndex(-1);
+  EXPECT_EQ(Selected(), LB_ERR);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_THROW(list.SetListIndex(3), std::out_of_range);
+}
+
+TEST_F(ListTest, UserSelectionAndDoubleClickReachTheHandlers) {
+  int doubleClicks = 0;
+  list.OnDblClick([&] { ++doubleClicks; });
+  HWND parent = HwndOf(*window);
+  const WPARAM id = GetDlgCtrlID(HwndOf(list));
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(HwndOf(list)));
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(HwndOf(list)));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ListTest, ReplacingARowKeepsTheSelection) {
+  list.SetListIndex(1);
+  list.SetItem(1, "BETA");
+  EXPECT_EQ(Row(1), "BETA");
+  EXPECT_EQ(list.Item(1), "BETA");
+  EXPECT_EQ(Selected(), 1);
+  list.SetItem(0, "ALPHA");
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"ALPHA", "BETA", "gamma"}));
+}
+
+TEST_F(ListTest, RemovingRowsKeepsTheMirrorAndTheSelectionInStep) {
+  struct Case {
+    int selected, removed, selectedAfter;
+  };
+  for (const Case& c : {Case{2, 0, 1}, Case{0, 2, 0}, Case{1, 1, -1}, Case{-1, 1, -1}}) {
+    list.Clear();
+    list.AddItems({"alpha", "beta", "gamma"});
+    list.SetListIndex(c.selected);
+    list.RemoveItem(c.removed);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(SendMessageA(HwndOf(list), LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(list.ListIndex(), c.selectedAfter) << c.selected << " " << c.removed;
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(Row(i), list.Item(i));
+  }
+  EXPECT_THROW(list.RemoveItem(2), std::out_of_range);
+}
+
+TEST_F(ListTest, HoldsMoreThan32767Rows) {
+  constexpr int kRows = 40000;
+  std::vector<std::string> rows;
+  for (int i = 0; i < kRows; ++i) rows.push_back("row " + std::to_string(i));
+  list.Clear();
+  list.AddItems(rows);
+  EXPECT_EQ(SendMessageA(HwndOf(list), LB_GETCOUNT, 0, 0), kRows);
+  EXPECT_EQ(list.Count(), kRows);
+  for (int i : {0, 32767, 32768, kRows - 1}) EXPECT_EQ(Row(i), rows[i]);
+  list.SetListIndex(kRows - 1);
+  EXPECT_EQ(Selected(), kRows - 1);
+  EXPECT_EQ(list.Items(), rows);
+}
+
+// The text of a control's tool in its window's tooltip control.
+std::string ToolTipText(platform::Window& window, platform::Control& control) {
+  char text[256] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = HwndOf(window);
+  tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(control));
+  tool.lpszText = text;
+  SendMessageA(dynamic_cast<Win32Window&>(window).ToolTips(), TTM_GETTEXTA, sizeof(text),
+               reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+TEST_F(ListTest, TheToolTipShowsTheLastTextSet) {
+  EXPECT_EQ(ToolTipText(*window, list), "");
+  list.SetToolTip("3 games listed");
+  EXPECT_EQ(ToolTipText(*window, list), "3 games listed");
+  EXPECT_EQ(list.ToolTip(), "3 games listed");
+  list.SetToolTip("0 games listed");
+  EXPECT_EQ(ToolTipText(*window, list), "0 games listed");
+}
+
+class TextBoxTest : public ToolkitTest {
+ protected:
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  void Type(platform::TextBox& box, const std::string& keys) {
+    for (char c : keys) PostMessageA(HwndOf(box), WM_CHAR, WPARAM(std::uint8_t(c)), 1);
+    Pump();
+  }
+};
+
+TEST_F(TextBoxTest, TheKeyFilterReplacesOrDiscardsTypedCharacters) {
+  platform::TextBox& box = window->AddTextBox(BoxSpec(0));
+  std::vector<int> seen;
+  box.OnKeyPress([&](std::int16_t& key) {
+    seen.push_back(key);
+    if (key >= 'a' && key <= 'z') key = std::int16_t(key - 'a' + 'A');
+    if (key == '-') key = 0;
+  });
+  Type(box, "ab-1\xE9");
+  EXPECT_EQ(box.Text(), "AB1\xE9");
+  EXPECT_EQ(seen, (std::vector<int>{'a', 'b', '-', '1', 0xE9}));
+}
+
+TEST_F(TextBoxTest, TheBoxTakesAtMostItsLimit) {
+  struct Case {
+    int limit;
+    std::string typed, kept;
+  };
+  for (const Case& c : {Case{10, "SLUS012345X", "SLUS012345"}, Case{3, "abcd", "abc"},
+                        Case{0, "no limit at all", "no limit at all"}}) {
+    platform::TextBox& box = window->AddTextBox(BoxSpec(c.limit));
+    if (c.limit) {
+      EXPECT_EQ(SendMessageA(HwndOf(box), EM_GETLIMITTEXT, 0, 0), c.limit);
+    }
+    EXPECT_TRUE(StyleOf(HwndOf(box)) & ES_AUTOHSCROLL);
+    EXPECT_TRUE(StyleOf(HwndOf(box)) & WS_TABSTOP);
+    Type(box, c.typed);
+    EXPECT_EQ(box.Text(), c.kept);
+  }
+}
+
+TEST_F(TextBoxTest, SelectionAndFocusEvents) {
+  platform::TextBox& box = window->AddTextBox(BoxSpec(0));
+  int focused = 0;
+  box.OnGotFocus([&] { ++focused; });
+  box.SetText("SLUS-00001");
+  box.SetSelection(2, 5);
+  EXPECT_EQ(box.SelectionStart(), 2);
+  EXPECT_EQ(box.SelectionLength(), 5);
+  window->Show();
+  box.SetFocus();
+  EXPECT_EQ(focused, 1);
+}
+
+TEST(ResourcePictureTest, TheGifDecodesAtItsOwnSizeAndKeepsItsTransparency) {
+  Win32Toolkit toolkit;
+  auto window = toolkit.NewWindow(Spec());
+  platform::PictureSpec spec;
+  spec.rect = {0, 0, 645, 660};
+  spec.resourceId = resources::kGamePicture;
+  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(spec));
+  ASSERT_TRUE(picture.HasPicture());
+  const SIZE size = picture.PixelSize();
+  EXPECT_EQ(size.cx, 43);
+  EXPECT_EQ(size.cy, 44);
+  EXPECT_EQ(ClassOf(HwndOf(picture)), kPictureClassName);
+
+  // Drawn over a known background: the corner stays, the card covers.
+  ComRef<IPicture> gif;
+  LoadResourcePicture(GetModuleHandleA(nullptr), resources::kGamePicture, gif);
+  ASSERT_TRUE(gif);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 43, 44);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const COLORREF background = RGB(10, 200, 30);
+  HBRUSH brush = CreateSolidBrush(background);
+  RECT all{0, 0, 43, 44};
+  FillRect(dc, &all, brush);
+  OLE_XSIZE_HIMETRIC width;
+  OLE_YSIZE_HIMETRIC height;
+  gif->get_Width(&width);
+  gif->get_Height(&height);
+  gif->Render(dc, 0, 0, 43, 44, 0, height, width, -height, nullptr);
+  EXPECT_EQ(GetPixel(dc, 0, 0), background);
+  EXPECT_EQ(GetPixel(dc, 42, 43), background);
+  EXPECT_EQ(GetPixel(dc, 8, 20), RGB(0, 0, 0));         // the card's outline
+  EXPECT_EQ(GetPixel(dc, 20, 28), RGB(176, 176, 176));  // its body
+  SelectObject(dc, old);
+  DeleteObject(brush);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+TEST(ResourcePictureTest, AMissingResourceShowsNothing) {
+  Win32Toolkit toolkit;
+  auto window = toolkit.NewWindow(Spec());
+  platform::PictureSpec spec;
+  spec.resourceId = 9999;
+  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(spec));
+  EXPECT_FALSE(picture.HasPicture());
+}
+
+class LabelTest : public ToolkitTest {
+ protected:
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+};
+
+TEST_F(LabelTest, ClicksColourAndToolTip) {
+  platform::LabelSpec spec;
+  spec.caption = "a label";
+  spec.rect = {60, 60, 1500, 285};
+  spec.textColor = 0x00FF0000;
+  spec.toolTip = "more about it";
+  platform::Label& label = window->AddLabel(spec);
+  int clicks = 0;
+  label.OnClick([&] { ++clicks; });
+  HWND hwnd = HwndOf(label);
+  EXPECT_EQ(ClassOf(hwnd), "Static");
+  EXPECT_TRUE(StyleOf(hwnd) & SS_NOTIFY);
+  EXPECT_FALSE(StyleOf(hwnd) & WS_TABSTOP);
+  SendMessageA(HwndOf(*window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), STN_CLICKED),
+               reinterpret_cast<LPARAM>(hwnd));
+  EXPECT_EQ(clicks, 1);
+  HDC dc = CreateCompatibleDC(nullptr);
+  SendMessageA(HwndOf(*window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(hwnd));
+  EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+  DeleteDC(dc);
+  EXPECT_EQ(ToolTipText(*window, label), "more about it");
+}
+
+class MenuTest : public ToolkitTest {
+ protected:
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  platform::PopupMenu& menu =
+      window->AddPopupMenu("menu", {{.name = "a", .caption = "&Open", .isDefault = true},
+                                    {.name = "b", .caption = "&Enabled", .checked = true},
+                                    {.name = "s", .caption = "-"},
+                                    {.name = "c", .caption = "E&xit"}});
+};
+
+TEST_F(MenuTest, CheckMarksFollowSetChecked) {
+  HMENU handle = dynamic_cast<Win32PopupMenu&>(menu).handle();
+  EXPECT_TRUE(menu.Checked(1));
+  EXPECT_FALSE(menu.Checked(0));
+  menu.SetChecked(1, false);
+  EXPECT_FALSE(menu.Checked(1));
+  EXPECT_FALSE(GetMenuState(handle, 1, MF_BYPOSITION) & MF_CHECKED);
+  menu.SetChecked(0, true);
+  EXPECT_TRUE(GetMenuState(handle, 0, MF_BYPOSITION) & MF_CHECKED);
+}
+
+TEST_F(MenuTest, PopupRunsTheChosenItemsHandlerBeforeReturning) {
+  std::string chosen;
+  menu.OnClick(0, [&] { chosen += "open"; });
+  menu.OnClick(3, [&] { chosen += "exit"; });
+  window->Show();
+  int ticks = 0;
+  // Types the access key of Exit into the open menu; ends the menu if the
+  // key is not taken.
+  LoopScript script([&] {
+    ++ticks;
+    if (ticks == 3) PostMessageA(HwndOf(*window), WM_CHAR, 'x', 1);
+    if (ticks == 200) EndMenu();
+    return ticks >= 200;
+  });
+  menu.Popup();
+  EXPECT_EQ(chosen, "exit");
+}
+
+}  // namespace
+}  // namespace slotmate::win32
