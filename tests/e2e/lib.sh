@@ -380,3 +380,13 @@ slotmate_status() {
   wait "$E2E_SLOTMATE_PID" 2>/dev/null
   E2E_STATUS=$?
 }
+
+# click_close_box: the close button at the right of the main window's caption
+# (drawn by Wine itself here, as no window manager runs).
+click_close_box() {
+  local id WIDTH HEIGHT
+  id=$(main_window_id)
+  [[ -n $id ]] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+  xdotool mousemove --window "$id" $((WIDTH - 11)) 9 click 1
+}

@@ -10,7 +10,7 @@ e2e_init switch "$@"
 sample_catalogue
 
 # A poll runs every 3 s; waiting this long lets at least one see the drive.
-readonly ONE_POLL=3.5
+readonly ONE_POLL=4
 
 check "stand-in emulator is shown" start_stand_in
 start_slotmate

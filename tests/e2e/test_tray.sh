@@ -29,17 +29,44 @@ start_slotmate
 check "main window is shown" wait_until "$E2E_TIMEOUT" window_visible "^$E2E_CAPTION\$"
 check "a tray icon is shown" wait_until "$E2E_TIMEOUT" tray_icon_shown
 screenshot main-window
-focus_main_window
-xdotool key alt+F4
-check "Alt+F4 hides the main window" wait_until 5 window_hidden "^$E2E_CAPTION\$"
+click_close_box
+check "the close box hides the main window" wait_until 5 window_hidden "^$E2E_CAPTION\$"
 check "the program keeps running" slotmate_running
 check "the tray icon stays" tray_icon_shown
 insert_disc SLUS_004.53
 check "hidden: a disc inserted still switches the card" wait_until 5 slot_is "$E2E_CARD_WIN"
 
-log "tray menu, Exit while hidden"
+log "tray menu, Configure Games..."
 check "right-click on the tray icon opens a menu" open_tray_menu
 screenshot tray-menu
+xdotool key c
+check "Configure Games... shows the main window" wait_until 5 window_visible "^$E2E_CAPTION\$"
+focus_main_window
+xdotool key alt+F4
+check "Alt+F4 hides the main window" wait_until 5 window_hidden "^$E2E_CAPTION\$"
+check "the program keeps running after Alt+F4" slotmate_running
+
+log "tray menu, Enabled"
+# A poll runs every 3 s; waiting this long lets at least one see the drive.
+readonly ONE_POLL=4
+check "right-click on the tray icon opens the menu" open_tray_menu
+xdotool key e
+eject_disc
+reg_set "$E2E_CARDS_KEY" "$E2E_SLOT_VALUE" x
+sleep "$ONE_POLL"
+insert_disc SLUS_004.53
+sleep "$ONE_POLL"
+check "not Enabled: a disc reinserted does not switch" slot_is x
+check "right-click on the tray icon opens the menu" open_tray_menu
+screenshot tray-menu-disabled
+xdotool key e
+eject_disc
+sleep "$ONE_POLL"
+insert_disc SLUS_004.53
+check "Enabled again: a disc reinserted switches" wait_until 5 slot_is "$E2E_CARD_WIN"
+
+log "tray menu, Exit while hidden"
+check "right-click on the tray icon opens the menu" open_tray_menu
 xdotool key x
 check "Exit ends the program" wait_until "$E2E_TIMEOUT" slotmate_ended
 slotmate_status
