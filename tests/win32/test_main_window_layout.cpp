@@ -121,7 +121,8 @@ TEST_F(MainWindowTest, ControlStyles) {
       {"btnAdd", &form.btnAdd, WS_TABSTOP, buttonType},
       {"btnChange", &form.btnChange, WS_TABSTOP, buttonType},
       {"btnDel", &form.btnDel, WS_TABSTOP, buttonType},
-      {"lstGames", &form.lstGames, WS_TABSTOP | LBS_NOTIFY | LBS_USETABSTOPS, LBS_SORT},
+      {"lstGames", &form.lstGames,
+       WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA, LBS_SORT},
       {"lblCredits", &form.lblCredits, SS_NOTIFY, WS_TABSTOP},
   };
   for (const Case& c : cases) {
