@@ -32,7 +32,8 @@ void formSlotmate::btnChange_Click() {
 void formSlotmate::btnDel_Click() {
   constexpr std::uint32_t kQuestionDefaultNo =
       platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefButton2;
-  if (ShowMessage("Remove this game from the list?", kQuestionDefaultNo) != platform::kIdYes)
+  if (ShowMessage("Remove this game from the list?", kQuestionDefaultNo) !=
+      platform::kIdYes)
     return;
   DataChanged = true;
   if (int selected = lstGames.ListIndex(); selected >= 0)
@@ -50,8 +51,9 @@ void formSlotmate::btnSelect_Click() {
   const std::string card = GetCardPath();
   constexpr std::uint32_t kInformation = platform::kMbOk | platform::kMbIconInformation;
   if (card.empty()) {
-    ShowMessage("There is no memory card to create: select a game that has a memory card path.",
-                kInformation);
+    ShowMessage(
+        "There is no memory card to create: select a game that has a memory card path.",
+        kInformation);
     return;
   }
   if (!GameEditor().CreateMemoryCard(card)) {

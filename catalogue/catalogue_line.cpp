@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_line.h"
 
+#include <algorithm>
+
 namespace slotmate {
 namespace {
 
@@ -36,6 +38,7 @@ std::string MakeCatalogueLine(std::string_view id, std::string_view title,
 
 std::vector<std::string> SplitCatalogueText(std::string_view text) {
   std::vector<std::string> rows;
+  rows.reserve(std::size_t(std::count(text.begin(), text.end(), '\r')) + 1);
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t cr = text.find('\r', start);

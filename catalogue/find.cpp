@@ -51,7 +51,8 @@ void formSlotmate::FindNext() {
       return;
     }
   }
-  ShowMessage("'" + FindText + "' not found.", platform::kMbOk | platform::kMbIconInformation);
+  ShowMessage("'" + FindText + "' not found.",
+              platform::kMbOk | platform::kMbIconInformation);
   lstGames.SetListIndex(-1);
 }
 

@@ -43,8 +43,9 @@ if(SLOTMATE_WIN32_TESTS)
   add_executable(slotmate_win32_tests ${SLOTMATE_WIN32_TESTS} ${SLOTMATE_RESOURCES})
   target_include_directories(slotmate_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(slotmate_win32_tests PRIVATE slotmate_logic slotmate_win32 gtest)
+  # A test that waits on a window nobody answers must fail, not hang.
   gtest_discover_tests(slotmate_win32_tests DISCOVERY_MODE PRE_TEST
-                       DISCOVERY_TIMEOUT 120)
+                       DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 60)
 endif()
 
 # A stand-in for the emulator: a window captioned like it that records the

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-format
   mingw-w64 g++-mingw-w64-i686 wine wine64 wine32:i386
-  xvfb xauth xdotool x11-utils imagemagick file)
+  fonts-wine xvfb xauth xdotool x11-utils imagemagick file)
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

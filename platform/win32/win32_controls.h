@@ -39,6 +39,8 @@ class ControlCore {
   virtual void OnCommand(WORD /*code*/) {}
   // WM_CTLCOLORSTATIC: a brush to paint with, or nullptr for the default.
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+  // WM_DRAWITEM for an owner-drawn control.
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
 
  protected:
   Win32Window& window_;
@@ -136,11 +138,14 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
     dblClick_ = std::move(handler);
   }
   void OnCommand(WORD code) override;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   void CheckRow(int index) const;
 
-  std::vector<std::string> rows_;  // mirrors the control's rows
+  // The rows themselves: the control holds only their count and draws each
+  // visible row from here.
+  std::vector<std::string> rows_;
   std::string toolTip_;
   std::function<void()> click_;
   std::function<void()> dblClick_;

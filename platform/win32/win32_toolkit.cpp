@@ -23,6 +23,16 @@ OwnedFont MakeFont(int dpi, bool underlined) {
                                DEFAULT_PITCH | FF_SWISS, kFontFace));
 }
 
+UINT TextHeight(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(screen, &metrics);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return UINT(metrics.tmHeight);
+}
+
 }  // namespace
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance)
@@ -30,6 +40,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
       dpi_(ScreenDpi()),
       font_(MakeFont(dpi_, false)),
       underlinedFont_(MakeFont(dpi_, true)),
+      lineHeight_(TextHeight(font_.get())),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
   INITCOMMONCONTROLSEX controls{sizeof(controls),
                                 ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
@@ -67,6 +78,7 @@ std::unique_ptr<Win32Window> Win32Toolkit::NewWin32Window(
 void Win32Toolkit::Deliver(MSG& msg) {
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (Win32Window* window = Win32Window::FromHandle(root, *this)) {
+    window->RelayToToolTips(msg);
     window->PreviewKey(msg);
     // Tab, Enter, Esc and access keys, as in a dialog box.
     if (IsDialogMessageA(root, &msg)) return;

@@ -73,6 +73,8 @@ class Win32Toolkit : public platform::Toolkit {
   int Dpi() const { return dpi_; }
   HFONT Font() const { return font_.get(); }
   HFONT UnderlinedFont() const { return underlinedFont_.get(); }
+  // The height of a line of text in the font: a list row's height.
+  UINT LineHeight() const { return lineHeight_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
   ATOM WindowClass() const { return windowClass_; }
 
@@ -81,6 +83,7 @@ class Win32Toolkit : public platform::Toolkit {
   int dpi_;
   OwnedFont font_;
   OwnedFont underlinedFont_;
+  UINT lineHeight_;
   UINT taskbarCreated_;
   ATOM windowClass_ = 0;
   ATOM pictureClass_ = 0;

@@ -141,9 +141,11 @@ platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& spec) {
 platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& spec) {
   platform::ControlSpec noCaption = spec;
   noCaption.caption.clear();
+  // A list without data of its own, drawn from the rows the program keeps:
+  // filling it with tens of thousands of rows costs nothing.
   HWND hwnd = CreateChild(WC_LISTBOXA, noCaption,
-                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS |
-                              LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                              LBS_OWNERDRAWFIXED | LBS_NODATA,
                           WS_EX_CLIENTEDGE, NextId());
   return Adopt(std::make_unique<Win32ListBox>(*this, hwnd, spec.tabIndex));
 }
@@ -287,6 +289,13 @@ void Win32Window::RequestClose(platform::UnloadMode mode) {
     DestroyWindow(hwnd_);
 }
 
+void Win32Window::RelayToToolTips(const MSG& msg) {
+  if (toolTips_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    MSG copy = msg;
+    SendMessageA(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+  }
+}
+
 void Win32Window::PreviewKey(const MSG& msg) {
   if (!spec_.keyPreview || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN))
     return;
@@ -324,6 +333,12 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       return OnCtlColorStatic(reinterpret_cast<HDC>(wParam),
                               reinterpret_cast<HWND>(lParam));
+    case WM_MEASUREITEM:
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = toolkit_.LineHeight();
+      return TRUE;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
@@ -368,6 +383,11 @@ void Win32Window::OnCommand(WORD id, WORD code) {
     if (IsWindowEnabled(control->hwnd())) control->OnCommand(code);
     return;
   }
+}
+
+void Win32Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  for (auto& control : controls_)
+    if (control->hwnd() == item.hwndItem) return control->OnDrawItem(item);
 }
 
 LRESULT Win32Window::OnCtlColorStatic(HDC dc, HWND hwnd) {

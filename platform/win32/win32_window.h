@@ -69,6 +69,8 @@ class Win32Window : public platform::Window {
   void FocusControl(HWND control);
   // Key preview: the window's key handler sees a key before its control.
   void PreviewKey(const MSG& msg);
+  // Shows the mouse to the tooltips of this window's controls.
+  void RelayToToolTips(const MSG& msg);
   // The window's tooltip control, made on first use.
   HWND ToolTips();
 
@@ -78,6 +80,7 @@ class Win32Window : public platform::Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WORD id, WORD code);
   LRESULT OnCtlColorStatic(HDC dc, HWND control);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnTimer(UINT_PTR id);
   bool OnSysCommand(WPARAM command);
   void OnActivate(bool active);

@@ -23,9 +23,9 @@ std::string CatalogueText() {
   for (int i = 0; i < kRows; ++i) {
     char id[16];
     std::snprintf(id, sizeof id, "SLUS-%05d", i);
-    rows.push_back(MakeCatalogueLine(id, "Some Game Title " + std::to_string(i),
-                                     "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) +
-                                         ".mem"));
+    rows.push_back(MakeCatalogueLine(
+        id, "Some Game Title " + std::to_string(i),
+        "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) + ".mem"));
   }
   return JoinCatalogueText(rows);
 }
@@ -45,7 +45,8 @@ void BM_LoadGames(benchmark::State& state) {
     app.form->LoadGames();
     benchmark::DoNotOptimize(app.form->lstGames.Count());
   }
-  state.SetBytesProcessed(state.iterations() * std::int64_t(app.fake.files.files[kGames].size()));
+  state.SetBytesProcessed(state.iterations() *
+                          std::int64_t(app.fake.files.files[kGames].size()));
 }
 BENCHMARK(BM_LoadGames)->Unit(benchmark::kMillisecond);
 

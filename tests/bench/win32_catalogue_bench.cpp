@@ -49,9 +49,9 @@ std::string CatalogueText() {
   for (int i = 0; i < kRows; ++i) {
     char id[16];
     std::snprintf(id, sizeof id, "SLUS-%05d", i);
-    rows.push_back(MakeCatalogueLine(id, "Some Game Title " + std::to_string(i),
-                                     "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) +
-                                         ".mem"));
+    rows.push_back(MakeCatalogueLine(
+        id, "Some Game Title " + std::to_string(i),
+        "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) + ".mem"));
   }
   return JoinCatalogueText(rows);
 }
@@ -99,11 +99,10 @@ int main() {
 
   const double scan = Median([&] { form.SwitchCard(); });
   const double plainScan = Median([&] {
-    auto bytes = files.Read(games, text.size() + 1);
     int hits = 0;
-    for (std::size_t at = 0; bytes && at < bytes->size();) {
-      hits += _strnicmp(bytes->data() + at, "SCES-99999", 10) == 0;
-      at = bytes->find('\n', at) + 1;
+    for (std::size_t at = 0; at < text.size();) {
+      hits += _strnicmp(text.data() + at, "SCES-99999", 10) == 0;
+      at = text.find('\n', at) + 1;
       if (at == 0) break;
     }
     if (hits < 0) std::printf("!");

@@ -13,7 +13,6 @@
 #include "app/product.h"
 #include "app/resources/resource_ids.h"
 #include "fakes/fake_platform.h"
-#include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_menu.h"
 #include "test_toolkit_support.h"
 
@@ -25,10 +24,9 @@ using namespace testing_support;
 class MainWindowTest : public ToolkitTest {
  protected:
   fakes::FakePlatform fakes;
-  Win32Dialogs dialogs{toolkit};
   platform::Platform platform{fakes.drives,  fakes.media,    fakes.keyboard,
                               fakes.tray,    fakes.registry, fakes.settings,
-                              dialogs,       fakes.desktop,  fakes.files,
+                              fakes.dialogs, fakes.desktop,  fakes.files,
                               fakes.process, toolkit,        fakes.locale};
   formSlotmate form{platform};
   HWND main = HwndOf(form.window);
@@ -123,7 +121,8 @@ TEST_F(MainWindowTest, ControlStyles) {
       {"btnAdd", &form.btnAdd, WS_TABSTOP, buttonType},
       {"btnChange", &form.btnChange, WS_TABSTOP, buttonType},
       {"btnDel", &form.btnDel, WS_TABSTOP, buttonType},
-      {"lstGames", &form.lstGames, WS_TABSTOP | LBS_NOTIFY | LBS_USETABSTOPS, LBS_SORT},
+      {"lstGames", &form.lstGames,
+       WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA, LBS_SORT},
       {"lblCredits", &form.lblCredits, SS_NOTIFY, WS_TABSTOP},
   };
   for (const Case& c : cases) {
@@ -227,6 +226,8 @@ TEST_F(MainWindowTest, KeyPreviewTakesDeleteWhileAButtonHasTheFocus) {
   Pump();
   EXPECT_EQ(keys, std::vector<int>{VK_DELETE});
   EXPECT_EQ(buttonKeys.count, 1);
+  ASSERT_EQ(fakes.dialogs.messages.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.messages[0].text, "Remove this game from the list?");
 }
 
 TEST_F(MainWindowTest, TheListScrollsWhenItsRowsOutgrowIt) {

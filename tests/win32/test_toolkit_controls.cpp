@@ -130,11 +130,38 @@ class ListTest : public ToolkitTest {
     list.OnClick([this] { ++clicks; });
     list.AddItems({"alpha", "beta", "gamma"});
   }
+  // The row as the list shows it: the control counts the rows and asks the
+  // window to draw each from the rows the program keeps.
   std::string Row(int index) {
-    HWND hwnd = HwndOf(list);
-    std::string text(SendMessageA(hwnd, LB_GETTEXTLEN, index, 0), '\0');
-    SendMessageA(hwnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text;
+    EXPECT_EQ(SendMessageA(HwndOf(list), LB_GETCOUNT, 0, 0), list.Count());
+    return list.Item(index);
+  }
+  // Draws one row into a bitmap the way the list does, and counts the pixels
+  // in the given colour.
+  int DrawnPixels(int index, bool selected, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 16);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTBOX;
+    item.CtlID = UINT(GetDlgCtrlID(HwndOf(list)));
+    item.itemID = UINT(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = selected ? ODS_SELECTED : 0;
+    item.hwndItem = HwndOf(list);
+    item.hDC = dc;
+    item.rcItem = {0, 0, 200, 16};
+    SendMessageA(HwndOf(*window), WM_DRAWITEM, item.CtlID,
+                 reinterpret_cast<LPARAM>(&item));
+    int count = 0;
+    for (int x = 0; x < 200; ++x)
+      for (int y = 0; y < 16; ++y) count += GetPixel(dc, x, y) == colour;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return count;
   }
   int Selected() { return int(SendMessageA(HwndOf(list), LB_GETCURSEL, 0, 0)); }
 };
@@ -142,14 +169,28 @@ class ListTest : public ToolkitTest {
 TEST_F(ListTest, HasTheStylesOfAnUnsortedNotifyingList) {
   HWND hwnd = HwndOf(list);
   EXPECT_EQ(ClassOf(hwnd), "ListBox");
-  for (LONG bit : {LBS_NOTIFY, LBS_USETABSTOPS, LONG(WS_TABSTOP)})
+  for (LONG bit : {LBS_NOTIFY, LBS_OWNERDRAWFIXED, LBS_NODATA, LONG(WS_TABSTOP)})
     EXPECT_TRUE(StyleOf(hwnd) & bit) << std::hex << bit;
-  EXPECT_FALSE(StyleOf(hwnd) & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
+  EXPECT_FALSE(StyleOf(hwnd) &
+               (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_HASSTRINGS));
   list.AddItem("aardvark");
   EXPECT_EQ(Row(3), "aardvark");
   // The scroll bar comes when the rows outgrow the box.
   list.AddItems(std::vector<std::string>(100, "more"));
   EXPECT_TRUE(StyleOf(hwnd) & WS_VSCROLL);
+}
+
+TEST_F(ListTest, DrawsEachRowsTextInTheSelectionsColours) {
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  const int alpha = DrawnPixels(0, false, text);
+  EXPECT_GT(alpha, 10);
+  EXPECT_EQ(DrawnPixels(0, false, highlight), 0);
+  EXPECT_GT(DrawnPixels(0, true, highlight), 1000);
+  // Another text draws other pixels; a row past the end draws none.
+  list.SetItem(0, "a much longer row\twith a tab");
+  EXPECT_GT(DrawnPixels(0, false, text), alpha);
+  EXPECT_EQ(DrawnPixels(7, false, text), 0);
 }
 
 TEST_F(ListTest, SettingTheIndexSelectsAndRunsTheClickHandler) {
