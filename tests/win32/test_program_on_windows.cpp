@@ -1,0 +1,213 @@
+// The program's own procedures against the real system: the emulator's
+// registry value through SetKeyValue, blank memory cards through the game
+// editor, and the editor's window as the toolkit builds it.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/form_slotmate.h"
+#include "editor/form_game.h"
+#include "fakes/fake_platform.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_registry.h"
+#include "registry/set_key_value.h"
+#include "test_scratch.h"
+#include "test_toolkit_support.h"
+
+namespace slotmate::win32 {
+namespace {
+
+using namespace testing_support;
+using ::slotmate::win32::testing::ScratchFolder;
+
+// --- SetKeyValue and the registry --------------------------------------------
+
+class EmulatorValueTest : public ::testing::Test {
+ protected:
+  Win32Registry registry;
+  void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey); }
+  void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey); }
+
+  bool Write(const std::string& name, const std::string& value) {
+    return SetKeyValue(registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                       platform::kRegSz, name, value);
+  }
+  // The value as stored: its type and its bytes.
+  std::pair<DWORD, std::string> Read(const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kMemoryCardsKey, 0, KEY_QUERY_VALUE, &key))
+      return {0, "<no key>"};
+    DWORD type = 0, size = 0;
+    RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+    std::string data(size, '\0');
+    RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                     reinterpret_cast<BYTE*>(data.data()), &size);
+    RegCloseKey(key);
+    data.resize(size);
+    return {type, data};
+  }
+};
+
+TEST_F(EmulatorValueTest, CreatesTheMissingKeyAndStoresTheTextAndItsNul) {
+  const std::string path = "C:\\VGS\\abcdef.mem";  // 17 characters
+  ASSERT_EQ(path.size(), 17u);
+  EXPECT_TRUE(Write(kBank0Slot0, path));
+  const auto [type, data] = Read(kBank0Slot0);
+  EXPECT_EQ(type, DWORD(REG_SZ));
+  EXPECT_EQ(data.size(), 18u);
+  EXPECT_EQ(data, path + '\0');
+}
+
+TEST_F(EmulatorValueTest, ReplacesTheValueAndKeepsTheKeysOtherValues) {
+  ASSERT_TRUE(Write("Bank 00 Slot 01", "C:\\VGS\\other.mem"));
+  ASSERT_TRUE(Write(kBank0Slot0, "C:\\VGS\\first.mem"));
+  EXPECT_TRUE(Write(kBank0Slot0, "C:\\VGS\\second.mem"));
+  EXPECT_EQ(Read(kBank0Slot0).second, std::string("C:\\VGS\\second.mem") + '\0');
+  EXPECT_EQ(Read("Bank 00 Slot 01").second, std::string("C:\\VGS\\other.mem") + '\0');
+}
+
+TEST_F(EmulatorValueTest, AnEmptyPathIsOneNulByte) {
+  EXPECT_TRUE(Write(kBank0Slot0, ""));
+  EXPECT_EQ(Read(kBank0Slot0),
+            (std::pair<DWORD, std::string>{REG_SZ, std::string(1, '\0')}));
+}
+
+// --- Blank memory cards ---------------------------------------------------------
+
+// The game editor with the real files and toolkit, the rest faked.
+class EditorOnWindowsTest : public ToolkitTest {
+ protected:
+  fakes::FakePlatform fakes;
+  Win32Files files;
+  platform::Platform platform{fakes.drives,  fakes.media,    fakes.keyboard,
+                              fakes.tray,    fakes.registry, fakes.settings,
+                              fakes.dialogs, fakes.desktop,  files,
+                              fakes.process, toolkit,        fakes.locale};
+  formSlotmate main{platform};
+  formGame& game = main.GameEditor();
+  ScratchFolder scratch;
+
+  static void ExpectBlankCard(const std::string& bytes) {
+    ASSERT_EQ(bytes.size(), 131136u);
+    const std::string header("VgsM\1\0\0\0\1\0\0\0\1\0\0\0\0\2", 18);
+    EXPECT_EQ(bytes.substr(0, 18), header);
+    EXPECT_EQ(bytes.find_first_not_of('\0', 18), std::string::npos);
+  }
+};
+
+TEST_F(EditorOnWindowsTest, WritesTheBlankCardWithItsMissingFolders) {
+  const std::string card = scratch / "VGS\\Cards\\New\\game.mem";
+  EXPECT_TRUE(game.CreateMemoryCard(card));
+  ExpectBlankCard(testing::ReadFileBytes(card));
+  // Nothing else is left beside it, such as the file it was written through.
+  EXPECT_EQ(testing::EntriesOf(scratch / "VGS\\Cards\\New"),
+            std::vector<std::string>{"game.mem"});
+}
+
+TEST_F(EditorOnWindowsTest, WritesACardAtADriveRoot) {
+  const std::string card = "C:\\slotmate-test-card.mem";
+  DeleteFileA(card.c_str());
+  EXPECT_TRUE(game.CreateMemoryCard(card));
+  ExpectBlankCard(testing::ReadFileBytes(card));
+  DeleteFileA(card.c_str());
+}
+
+TEST_F(EditorOnWindowsTest, GrowsAnEmptyFileToTheFullCard) {
+  const std::string card = scratch / "empty.mem";
+  ASSERT_TRUE(testing::WriteFileBytes(card, ""));
+  EXPECT_FALSE(game.FileExists(card));
+  EXPECT_TRUE(game.CreateMemoryCard(card));
+  ExpectBlankCard(testing::ReadFileBytes(card));
+  EXPECT_TRUE(game.FileExists(card));
+}
+
+TEST_F(EditorOnWindowsTest, ADriveThatDoesNotExistFailsAndLeavesNothing) {
+  char drives[8] = "Q:\\";
+  for (char letter = 'Q'; letter <= 'Y'; ++letter) {
+    drives[0] = letter;
+    if (GetDriveTypeA(drives) == DRIVE_NO_ROOT_DIR) break;
+  }
+  const std::string card = std::string(1, drives[0]) + ":\\VGS\\game.mem";
+  EXPECT_FALSE(game.CreateMemoryCard(card));
+  EXPECT_EQ(testing::ReadFileBytes(card), "<cannot open>");
+  EXPECT_EQ(GetFileAttributesA((std::string(1, drives[0]) + ":\\VGS").c_str()),
+            INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(EditorOnWindowsTest, AValidatedEntryCreatesItsCardWhenTheUserSaysYes) {
+  const std::string card = scratch / "Cards\\Some Title.mem";
+  game.txtTitle.SetText("Some Title");
+  game.txtCode.SetText("SLUS-00453");
+  game.txtPath.SetText(card);
+  fakes.dialogs.answers = {platform::kIdYes};
+  EXPECT_TRUE(game.ValidateEntry());
+  ExpectBlankCard(testing::ReadFileBytes(card));
+}
+
+// --- The editor's window ---------------------------------------------------------
+
+struct Placed {
+  const char* name;
+  const char* windowClass;
+  const char* caption;
+  PixelRect at96;
+};
+
+TEST_F(EditorOnWindowsTest, EveryControlSitsWhereItsTwipsSay) {
+  if (ScreenDpi() != 96) GTEST_SKIP() << "the table is for 96 dpi";
+  HWND dialog = HwndOf(game.window);
+  const std::pair<platform::Control*, Placed> table[] = {
+      {&game.btnGet, {"btnGet", "Button", "&Get it!", {131, 92, 46, 21}}},
+      {&game.btnCancel, {"btnCancel", "Button", "&Cancel", {191, 120, 70, 27}}},
+      {&game.btnSave, {"btnSave", "Button", "&Save", {117, 120, 70, 27}}},
+      {&game.txtCode, {"txtCode", "Edit", "", {3, 92, 126, 21}}},
+      {&game.btnBrowse, {"btnBrowse", "Button", "...", {237, 51, 24, 22}}},
+      {&game.txtPath, {"txtPath", "Edit", "", {3, 51, 235, 22}}},
+      {&game.txtTitle, {"txtTitle", "Edit", "", {3, 15, 257, 21}}},
+      {&game.lblCode, {"lblCode", "Static", "Game Code (SLUS-00000)", {4, 79, 151, 14}}},
+      {&game.lblMemory, {"lblMemory", "Static", "Memory Card Path:", {3, 38, 91, 14}}},
+      {&game.lblTitle, {"lblTitle", "Static", "Game Title:", {3, 1, 60, 14}}},
+  };
+  for (const auto& [control, e] : table) {
+    HWND hwnd = HwndOf(*control);
+    EXPECT_EQ(GetParent(hwnd), dialog) << e.name;
+    EXPECT_EQ(ClassOf(hwnd), e.windowClass) << e.name;
+    EXPECT_EQ(TextOf(hwnd), e.caption) << e.name;
+    EXPECT_EQ(RectInParent(hwnd), e.at96) << e.name;
+  }
+  EXPECT_EQ(RectInParent(HwndOf(game.Image1)), (PixelRect{217, 74, 43, 44}));
+  RECT client;
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, 263);
+  EXPECT_EQ(client.bottom, 149);
+}
+
+TEST_F(EditorOnWindowsTest, IsAFixedToolDialogWithoutTaskbarButton) {
+  HWND dialog = HwndOf(game.window);
+  EXPECT_EQ(TextOf(dialog), "Game");
+  EXPECT_FALSE(StyleOf(dialog) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+  EXPECT_TRUE(ExStyleOf(dialog) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(ExStyleOf(dialog) & WS_EX_APPWINDOW);
+  EXPECT_EQ(SendMessageA(HwndOf(game.txtCode), EM_GETLIMITTEXT, 0, 0), 10);
+  EXPECT_TRUE(StyleOf(HwndOf(game.btnSave)) & BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetDlgCtrlID(HwndOf(game.btnCancel)), IDCANCEL);
+}
+
+TEST_F(EditorOnWindowsTest, TabGoesThroughTheBoxesAndButtonsInOrder) {
+  HWND dialog = HwndOf(game.window);
+  std::vector<HWND> order;
+  HWND at = HwndOf(game.txtTitle);
+  for (int i = 0; i < 7; ++i) {
+    order.push_back(at);
+    at = GetNextDlgTabItem(dialog, at, FALSE);
+  }
+  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(game.txtTitle), HwndOf(game.txtPath),
+                                      HwndOf(game.btnBrowse), HwndOf(game.txtCode),
+                                      HwndOf(game.btnGet), HwndOf(game.btnSave),
+                                      HwndOf(game.btnCancel)}));
+  EXPECT_EQ(at, HwndOf(game.txtTitle));
+}
+
+}  // namespace
+}  // namespace slotmate::win32
