@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # variables here are for the scripts that source it
 # Shared helpers for the end-to-end scripts: the real program under Wine on a
 # private Xvfb display, in a fresh prefix with drive E: as a CD-ROM drive.
 #
@@ -69,6 +70,13 @@ e2e_init() {
   for exe in "$E2E_EXE" "$E2E_STAND_IN"; do
     if [[ ! -f $exe ]]; then
       echo "FAIL: $exe is not built"
+      exit 1
+    fi
+  done
+  local tool
+  for tool in Xvfb xdotool import wine wineserver; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "FAIL: $tool is not installed (Debian: xvfb, xdotool, imagemagick, wine)"
       exit 1
     fi
   done

@@ -5,6 +5,7 @@
 #
 #   test_switch.sh SLOTMATE_E2E_EXE STAND_IN_EXE
 set -uo pipefail
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init switch "$@"
 sample_catalogue
