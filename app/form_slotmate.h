@@ -89,6 +89,7 @@ class formSlotmate {
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<formGame> game_;
   bool shownOnce_ = false;
+  bool nudgedEmulator_ = false;  // keys have been sent to the emulator
 
   void SetListToolTip();
   int ShowMessage(const std::string& text, std::uint32_t style);

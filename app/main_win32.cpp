@@ -36,8 +36,9 @@ int main() {
   Win32Files files;
   Win32Process process;
   Win32Locale locale;
-  slotmate::platform::Platform platform{drives, media,   keyboard, tray,    registry, settings,
-                                        dialogs, desktop, files,    process, toolkit,  locale};
+  slotmate::platform::Platform platform{drives,   media,    keyboard, tray,
+                                        registry, settings, dialogs,  desktop,
+                                        files,    process,  toolkit,  locale};
   slotmate::formSlotmate form(platform);
   if (!form.Form_Load()) return 0;
   toolkit.RunMessageLoop();

@@ -44,6 +44,10 @@ bool formSlotmate::Form_Load() {
   SkipOnFailure([this] { Timer1_Timer(); });
   if (ReadBoolSetting(platform_.settings, kSettingMinimized))
     window.Hide();
+  else if (nudgedEmulator_)
+    // The emulator is still taking its keys: showing the window in front
+    // would take the rest of them.
+    window.ShowInactive();
   else
     ShowWindow();
   return true;

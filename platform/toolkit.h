@@ -163,6 +163,8 @@ class Window {
                                   const std::vector<MenuItemSpec>& items) = 0;
 
   virtual void Show() = 0;
+  // Shows the window behind the active one, leaving that one the keyboard.
+  virtual void ShowInactive() = 0;
   virtual void Hide() = 0;
   virtual bool Visible() const = 0;
   // Shows the window modally over `owner`, centred on it, and returns when

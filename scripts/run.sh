@@ -61,7 +61,7 @@ echo "Bank 00 Slot 00 before: $(card_value || true)"
 [[ -n $(card_value || true) ]] || echo "  (not set)"
 
 keys=$out/stand-in-keys.txt
-wine "$build/windows/stand_in_emulator.exe" "$keys" </dev/null >/dev/null 2>&1 &
+wine "$build/windows/stand_in_emulator.exe" "$(winepath -w "$keys")" </dev/null >/dev/null 2>&1 &
 for _ in $(seq 50); do grep -q ready "$keys" 2>/dev/null && break; sleep 0.2; done
 
 (cd "$app" && wine slotmate.exe </dev/null >/dev/null 2>&1) &
@@ -71,7 +71,8 @@ sleep 1
 
 echo "Bank 00 Slot 00 after:  $(card_value || true)"
 echo "Keys the stand-in emulator received:"
-grep -v ready "$keys" | sed 's/^/  /' || echo "  (none)"
+grep -v ready "$keys" | sed -e 's/0x0D/Enter/; s/0x12/Alt/; s/0x45/E/; s/0x26/Up/' \
+  -e 's/^sys//; s/^/  /' || echo "  (none)"
 
 if [[ -n $xvfb ]]; then
   sleep 1

@@ -47,6 +47,7 @@ bool formSlotmate::ApplyCard() {
   if (platform_.desktop.ActivateWindowByCaption(kEmulatorCaption)) {
     static const auto keys = ParseKeyString(kEmulatorKeys);
     if (keys) platform_.desktop.SendKeys(*keys);
+    nudgedEmulator_ = true;
   }
   return true;
 }

@@ -222,8 +222,15 @@ void Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC,
                  GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     constexpr int kTextMargin = 2;
+    // The card path starts in a column of its own at the middle of the row,
+    // so the rows line up whatever the length of their titles; a longer
+    // title pushes its path to the next stop.
+    constexpr int kStops = 8;
+    const int width = area.right - area.left;
+    INT stops[kStops];
+    for (int i = 0; i < kStops; ++i) stops[i] = width / 2 + i * width / (2 * kStops);
     TabbedTextOutA(item.hDC, area.left + kTextMargin, area.top, row.c_str(),
-                   int(row.size()), 0, nullptr, area.left + kTextMargin);
+                   int(row.size()), kStops, stops, area.left + kTextMargin);
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &area);
 }

@@ -224,6 +224,12 @@ void Win32Window::Show() {
   FocusOnShow();
 }
 
+void Win32Window::ShowInactive() {
+  HWND active = GetForegroundWindow();
+  SetWindowPos(hwnd_, active && active != hwnd_ ? active : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 void Win32Window::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
 bool Win32Window::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }

@@ -43,6 +43,7 @@ class Win32Window : public platform::Window {
       const std::string& name, const std::vector<platform::MenuItemSpec>& items) override;
 
   void Show() override;
+  void ShowInactive() override;
   void Hide() override;
   bool Visible() const override;
   void ShowModal(platform::Window& owner) override;

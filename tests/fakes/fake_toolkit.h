@@ -266,7 +266,11 @@ class FakeWindow : public platform::Window {
     return *menu;
   }
 
-  void Show() override { visible = true; }
+  void Show() override {
+    visible = true;
+    active = true;
+  }
+  void ShowInactive() override { visible = true; }
   void Hide() override { visible = false; }
   bool Visible() const override { return visible; }
   void ShowModal(platform::Window& owner) override;
@@ -318,6 +322,7 @@ class FakeWindow : public platform::Window {
   platform::WindowSpec spec;
   platform::WindowHandle handle;
   bool visible = false;
+  bool active = false;  // shown as the active window
   bool modal = false;
   int modalShows = 0;
   platform::Window* owner = nullptr;

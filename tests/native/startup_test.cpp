@@ -68,6 +68,7 @@ TEST_P(StartupSettingsTest, HiddenAndMinimizedDecideIconAndWindow) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(fake.tray.Count(platform::kNimAdd), GetParam().iconAdded ? 1 : 0);
   EXPECT_EQ(window().visible, GetParam().windowShown);
+  EXPECT_EQ(window().active, GetParam().windowShown);
   if (GetParam().windowShown) {
     EXPECT_EQ(window().focused, "btnAdd");
   }
@@ -96,6 +97,21 @@ TEST_F(MainWindowTest, DiscInTheDriveAtStartIsSwitchedBeforeTheWindowShows) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Switches(), 1);
   EXPECT_EQ(CardValue(), std::string("C:\\VGS\\some.mem") + '\0');
+}
+
+TEST_F(MainWindowTest, WindowShowsBehindAnEmulatorThatIsTakingItsKeys) {
+  Catalogue("SLUS-00453 Some Game\tC:\\VGS\\some.mem\r\n");
+  Card("C:\\VGS\\some.mem");
+  InsertDisc("E:");
+  fake.desktop.captions = {"Connectix Virtual Game Station"};
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(fake.desktop.keys.empty());
+  EXPECT_TRUE(window().visible);
+  EXPECT_FALSE(window().active);
+  // Shown by the user later, it comes to the front with the focus on Add.
+  window().MouseMove(515);
+  EXPECT_TRUE(window().active);
+  EXPECT_EQ(window().focused, "btnAdd");
 }
 
 struct FileCase {
