@@ -15,31 +15,31 @@ platform::WindowSpec MainWindow() {
 }
 
 platform::ButtonSpec BtnSelect() {
-  platform::ButtonSpec spec;
-  spec.name = "btnSelect";
-  spec.caption = "&Select";
-  spec.rect = {1755, 3570, 915, 315};
-  spec.tabIndex = 5;
-  spec.defaultButton = true;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnSelect";
+  design.caption = "&Select";
+  design.rect = {1755, 3570, 915, 315};
+  design.tabIndex = 5;
+  design.defaultButton = true;
+  return design;
 }
 
 platform::ButtonSpec BtnDel() {
-  platform::ButtonSpec spec;
-  spec.name = "btnDel";
-  spec.caption = "&Remove";
-  spec.rect = {4230, 3570, 870, 315};
-  spec.tabIndex = 3;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnDel";
+  design.caption = "&Remove";
+  design.rect = {4230, 3570, 870, 315};
+  design.tabIndex = 3;
+  return design;
 }
 
 platform::ButtonSpec BtnChange() {
-  platform::ButtonSpec spec;
-  spec.name = "btnChange";
-  spec.caption = "&Change";
-  spec.rect = {3435, 3570, 810, 315};
-  spec.tabIndex = 2;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnChange";
+  design.caption = "&Change";
+  design.rect = {3435, 3570, 810, 315};
+  design.tabIndex = 2;
+  return design;
 }
 
 // The list starts one pixel outside the client area at the left, top and
@@ -50,24 +50,24 @@ platform::ControlSpec LstGames() {
 }
 
 platform::ButtonSpec BtnAdd() {
-  platform::ButtonSpec spec;
-  spec.name = "btnAdd";
-  spec.caption = "&Add";
-  spec.rect = {2745, 3570, 705, 315};
-  spec.tabIndex = 0;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnAdd";
+  design.caption = "&Add";
+  design.rect = {2745, 3570, 705, 315};
+  design.tabIndex = 0;
+  return design;
 }
 
 platform::LabelSpec LblCredits() {
-  platform::LabelSpec spec;
-  spec.name = "lblCredits";
-  spec.caption = kCredit;
-  spec.rect = {60, 3615, 1635, 285};
-  spec.tabIndex = 4;
-  spec.underlined = true;
-  spec.textColor = 0x00FF0000;  // blue, as 0x00BBGGRR
-  spec.toolTip = kHomePage;
-  return spec;
+  platform::LabelSpec design;
+  design.name = "lblCredits";
+  design.caption = kCredit;
+  design.rect = {60, 3615, 1635, 285};
+  design.tabIndex = 4;
+  design.underlined = true;
+  design.textColor = 0x00FF0000;  // blue, as 0x00BBGGRR
+  design.toolTip = kHomePage;
+  return design;
 }
 
 std::vector<platform::MenuItemSpec> MnuMain() {

@@ -153,11 +153,11 @@ class Window {
   virtual WindowHandle Handle() const = 0;
   virtual IconHandle Icon() const = 0;
 
-  virtual Button& AddButton(const ButtonSpec& spec) = 0;
-  virtual Label& AddLabel(const LabelSpec& spec) = 0;
-  virtual TextBox& AddTextBox(const TextBoxSpec& spec) = 0;
-  virtual ListBox& AddListBox(const ControlSpec& spec) = 0;
-  virtual Picture& AddPicture(const PictureSpec& spec) = 0;
+  virtual Button& AddButton(const ButtonSpec& design) = 0;
+  virtual Label& AddLabel(const LabelSpec& design) = 0;
+  virtual TextBox& AddTextBox(const TextBoxSpec& design) = 0;
+  virtual ListBox& AddListBox(const ControlSpec& design) = 0;
+  virtual Picture& AddPicture(const PictureSpec& design) = 0;
   virtual Timer& AddTimer(const std::string& name, unsigned intervalMs, bool enabled) = 0;
   virtual PopupMenu& AddPopupMenu(const std::string& name,
                                   const std::vector<MenuItemSpec>& items) = 0;
@@ -187,7 +187,7 @@ class Window {
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
-  virtual std::unique_ptr<Window> NewWindow(const WindowSpec& spec) = 0;
+  virtual std::unique_ptr<Window> NewWindow(const WindowSpec& design) = 0;
   // Dispatches messages until Quit() is called.
   virtual void RunMessageLoop() = 0;
   virtual void Quit() = 0;

@@ -13,40 +13,40 @@ platform::WindowSpec BoxWindow(const std::string& title) {
 }
 
 platform::LabelSpec Prompt(const std::string& prompt) {
-  platform::LabelSpec spec;
-  spec.name = "lblPrompt";
-  spec.caption = prompt;
-  spec.rect = {120, 120, 3960, 1020};
-  spec.tabIndex = 3;
-  return spec;
+  platform::LabelSpec design;
+  design.name = "lblPrompt";
+  design.caption = prompt;
+  design.rect = {120, 120, 3960, 1020};
+  design.tabIndex = 3;
+  return design;
 }
 
 platform::TextBoxSpec Answer() {
-  platform::TextBoxSpec spec;
-  spec.name = "txtAnswer";
-  spec.rect = {120, 1260, 5160, 315};
-  spec.tabIndex = 0;
-  return spec;
+  platform::TextBoxSpec design;
+  design.name = "txtAnswer";
+  design.rect = {120, 1260, 5160, 315};
+  design.tabIndex = 0;
+  return design;
 }
 
 platform::ButtonSpec Ok() {
-  platform::ButtonSpec spec;
-  spec.name = "btnOK";
-  spec.caption = "OK";
-  spec.rect = {4200, 120, 1080, 345};
-  spec.tabIndex = 1;
-  spec.defaultButton = true;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnOK";
+  design.caption = "OK";
+  design.rect = {4200, 120, 1080, 345};
+  design.tabIndex = 1;
+  design.defaultButton = true;
+  return design;
 }
 
 platform::ButtonSpec Cancel() {
-  platform::ButtonSpec spec;
-  spec.name = "btnCancel";
-  spec.caption = "Cancel";
-  spec.rect = {4200, 540, 1080, 345};
-  spec.tabIndex = 2;
-  spec.cancelButton = true;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = "btnCancel";
+  design.caption = "Cancel";
+  design.rect = {4200, 540, 1080, 345};
+  design.tabIndex = 2;
+  design.cancelButton = true;
+  return design;
 }
 
 }  // namespace

@@ -49,9 +49,9 @@ void Win32Button::OnCommand(WORD code) {
 
 // --- Label ------------------------------------------------------------------------
 
-Win32Label::Win32Label(Win32Window& window, HWND hwnd, const platform::LabelSpec& spec)
-    : ControlOf(window, hwnd, spec.tabIndex), textColor_(spec.textColor) {
-  if (!spec.toolTip.empty()) SetControlToolTip(window, hwnd, spec.toolTip, true);
+Win32Label::Win32Label(Win32Window& window, HWND hwnd, const platform::LabelSpec& design)
+    : ControlOf(window, hwnd, design.tabIndex), textColor_(design.textColor) {
+  if (!design.toolTip.empty()) SetControlToolTip(window, hwnd, design.toolTip, true);
 }
 
 void Win32Label::OnCommand(WORD code) {
@@ -68,9 +68,10 @@ HBRUSH Win32Label::OnCtlColor(HDC dc) {
 // --- Text box ---------------------------------------------------------------------
 
 Win32TextBox::Win32TextBox(Win32Window& window, HWND hwnd,
-                           const platform::TextBoxSpec& spec)
-    : ControlOf(window, hwnd, spec.tabIndex) {
-  if (spec.maxLength > 0) SendMessageA(hwnd, EM_SETLIMITTEXT, WPARAM(spec.maxLength), 0);
+                           const platform::TextBoxSpec& design)
+    : ControlOf(window, hwnd, design.tabIndex) {
+  if (design.maxLength > 0)
+    SendMessageA(hwnd, EM_SETLIMITTEXT, WPARAM(design.maxLength), 0);
   // An ANSI subclass, so typed characters arrive in the ANSI code page.
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   editProcedure_ = reinterpret_cast<WNDPROC>(

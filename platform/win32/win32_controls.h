@@ -76,7 +76,7 @@ class Win32Button : public ControlOf<platform::Button> {
 
 class Win32Label : public ControlOf<platform::Label> {
  public:
-  Win32Label(Win32Window& window, HWND hwnd, const platform::LabelSpec& spec);
+  Win32Label(Win32Window& window, HWND hwnd, const platform::LabelSpec& design);
   // Labels never take the focus.
   void SetFocus() override {}
   void OnClick(std::function<void()> handler) override { click_ = std::move(handler); }
@@ -90,7 +90,7 @@ class Win32Label : public ControlOf<platform::Label> {
 
 class Win32TextBox : public ControlOf<platform::TextBox> {
  public:
-  Win32TextBox(Win32Window& window, HWND hwnd, const platform::TextBoxSpec& spec);
+  Win32TextBox(Win32Window& window, HWND hwnd, const platform::TextBoxSpec& design);
   ~Win32TextBox() override;
   void SetSelection(int start, int length) override;
   int SelectionStart() const override;

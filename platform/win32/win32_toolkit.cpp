@@ -66,13 +66,13 @@ Win32Toolkit::~Win32Toolkit() {
 }
 
 std::unique_ptr<platform::Window> Win32Toolkit::NewWindow(
-    const platform::WindowSpec& spec) {
-  return NewWin32Window(spec);
+    const platform::WindowSpec& design) {
+  return NewWin32Window(design);
 }
 
 std::unique_ptr<Win32Window> Win32Toolkit::NewWin32Window(
-    const platform::WindowSpec& spec) {
-  return std::make_unique<Win32Window>(*this, spec);
+    const platform::WindowSpec& design) {
+  return std::make_unique<Win32Window>(*this, design);
 }
 
 void Win32Toolkit::Deliver(MSG& msg) {

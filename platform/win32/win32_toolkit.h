@@ -57,8 +57,9 @@ class Win32Toolkit : public platform::Toolkit {
   Win32Toolkit(const Win32Toolkit&) = delete;
   Win32Toolkit& operator=(const Win32Toolkit&) = delete;
 
-  std::unique_ptr<platform::Window> NewWindow(const platform::WindowSpec& spec) override;
-  std::unique_ptr<Win32Window> NewWin32Window(const platform::WindowSpec& spec);
+  std::unique_ptr<platform::Window> NewWindow(
+      const platform::WindowSpec& design) override;
+  std::unique_ptr<Win32Window> NewWin32Window(const platform::WindowSpec& design);
   void RunMessageLoop() override;
   void Quit() override;
 

@@ -34,19 +34,19 @@ RECT ScreenArea() {
 
 }  // namespace
 
-Win32Window::Win32Window(Win32Toolkit& toolkit, const platform::WindowSpec& spec)
-    : toolkit_(toolkit), spec_(spec) {
+Win32Window::Win32Window(Win32Toolkit& toolkit, const platform::WindowSpec& design)
+    : toolkit_(toolkit), spec_(design) {
   const int dpi = toolkit_.Dpi();
-  const DWORD exStyle = kWindowExStyle | (spec.taskbarButton ? WS_EX_APPWINDOW : 0);
-  RECT frame{0, 0, TwipsToPixels(spec.clientWidth, dpi),
-             TwipsToPixels(spec.clientHeight, dpi)};
+  const DWORD exStyle = kWindowExStyle | (design.taskbarButton ? WS_EX_APPWINDOW : 0);
+  RECT frame{0, 0, TwipsToPixels(design.clientWidth, dpi),
+             TwipsToPixels(design.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, exStyle);
-  CreateWindowExA(exStyle, kWindowClassName, spec.caption.c_str(), kWindowStyle,
+  CreateWindowExA(exStyle, kWindowClassName, design.caption.c_str(), kWindowStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                   frame.bottom - frame.top, nullptr, nullptr, toolkit_.Instance(), this);
   if (!hwnd_) return;
   CentreOn(ScreenArea());
-  if (spec.programIcon) {
+  if (design.programIcon) {
     const HINSTANCE instance = toolkit_.Instance();
     const auto load = [instance](int metricX, int metricY) {
       return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(resources::kIcon),
@@ -80,11 +80,12 @@ platform::IconHandle Win32Window::Icon() const {
 
 // --- Controls ---------------------------------------------------------------
 
-HWND Win32Window::CreateChild(const char* windowClass, const platform::ControlSpec& spec,
-                              DWORD style, DWORD exStyle, int id, void* param) {
-  const PixelRect rect = TwipsToPixels(spec.rect, toolkit_.Dpi());
+HWND Win32Window::CreateChild(const char* windowClass,
+                              const platform::ControlSpec& design, DWORD style,
+                              DWORD exStyle, int id, void* param) {
+  const PixelRect rect = TwipsToPixels(design.rect, toolkit_.Dpi());
   HWND child = CreateWindowExA(
-      exStyle, windowClass, spec.caption.c_str(), WS_CHILD | WS_VISIBLE | style,
+      exStyle, windowClass, design.caption.c_str(), WS_CHILD | WS_VISIBLE | style,
       rect.left, rect.top, rect.width, rect.height, hwnd_,
       reinterpret_cast<HMENU>(INT_PTR(id)), toolkit_.Instance(), param);
   SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.Font()), FALSE);
@@ -114,32 +115,32 @@ void Win32Window::ApplyTabOrder() {
   }
 }
 
-platform::Button& Win32Window::AddButton(const platform::ButtonSpec& spec) {
+platform::Button& Win32Window::AddButton(const platform::ButtonSpec& design) {
   // Esc reaches a window through the dialog manager as IDCANCEL.
-  const int id = spec.cancelButton ? IDCANCEL : NextId();
-  if (spec.defaultButton) defaultButtonId_ = id;
+  const int id = design.cancelButton ? IDCANCEL : NextId();
+  if (design.defaultButton) defaultButtonId_ = id;
   const DWORD style =
-      WS_TABSTOP | (spec.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  HWND hwnd = CreateChild(WC_BUTTONA, spec, style, 0, id);
-  return Adopt(std::make_unique<Win32Button>(*this, hwnd, spec.tabIndex));
+      WS_TABSTOP | (design.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  HWND hwnd = CreateChild(WC_BUTTONA, design, style, 0, id);
+  return Adopt(std::make_unique<Win32Button>(*this, hwnd, design.tabIndex));
 }
 
-platform::Label& Win32Window::AddLabel(const platform::LabelSpec& spec) {
-  HWND hwnd = CreateChild(WC_STATICA, spec, SS_LEFT | SS_NOTIFY, 0, NextId());
-  if (spec.underlined)
+platform::Label& Win32Window::AddLabel(const platform::LabelSpec& design) {
+  HWND hwnd = CreateChild(WC_STATICA, design, SS_LEFT | SS_NOTIFY, 0, NextId());
+  if (design.underlined)
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.UnderlinedFont()),
                  FALSE);
-  return Adopt(std::make_unique<Win32Label>(*this, hwnd, spec));
+  return Adopt(std::make_unique<Win32Label>(*this, hwnd, design));
 }
 
-platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& spec) {
-  HWND hwnd = CreateChild(WC_EDITA, spec, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
+platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& design) {
+  HWND hwnd = CreateChild(WC_EDITA, design, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
                           WS_EX_CLIENTEDGE, NextId());
-  return Adopt(std::make_unique<Win32TextBox>(*this, hwnd, spec));
+  return Adopt(std::make_unique<Win32TextBox>(*this, hwnd, design));
 }
 
-platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& spec) {
-  platform::ControlSpec noCaption = spec;
+platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& design) {
+  platform::ControlSpec noCaption = design;
   noCaption.caption.clear();
   // A list without data of its own, drawn from the rows the program keeps:
   // filling it with tens of thousands of rows costs nothing.
@@ -147,15 +148,15 @@ platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& spec) {
                           WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                               LBS_OWNERDRAWFIXED | LBS_NODATA,
                           WS_EX_CLIENTEDGE, NextId());
-  return Adopt(std::make_unique<Win32ListBox>(*this, hwnd, spec.tabIndex));
+  return Adopt(std::make_unique<Win32ListBox>(*this, hwnd, design.tabIndex));
 }
 
-platform::Picture& Win32Window::AddPicture(const platform::PictureSpec& spec) {
-  platform::ControlSpec noCaption = spec;
+platform::Picture& Win32Window::AddPicture(const platform::PictureSpec& design) {
+  platform::ControlSpec noCaption = design;
   noCaption.caption.clear();
   HWND hwnd = CreateChild(kPictureClassName, noCaption, 0, 0, NextId());
   return Adopt(
-      std::make_unique<Win32Picture>(*this, hwnd, spec.tabIndex, spec.resourceId));
+      std::make_unique<Win32Picture>(*this, hwnd, design.tabIndex, design.resourceId));
 }
 
 platform::Timer& Win32Window::AddTimer(const std::string& /*name*/, unsigned intervalMs,

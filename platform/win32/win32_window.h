@@ -19,7 +19,7 @@ class Win32PopupMenu;
 // laid out in twips, and the events of platform::Window.
 class Win32Window : public platform::Window {
  public:
-  Win32Window(Win32Toolkit& toolkit, const platform::WindowSpec& spec);
+  Win32Window(Win32Toolkit& toolkit, const platform::WindowSpec& design);
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
@@ -32,11 +32,11 @@ class Win32Window : public platform::Window {
   platform::WindowHandle Handle() const override;
   platform::IconHandle Icon() const override;
 
-  platform::Button& AddButton(const platform::ButtonSpec& spec) override;
-  platform::Label& AddLabel(const platform::LabelSpec& spec) override;
-  platform::TextBox& AddTextBox(const platform::TextBoxSpec& spec) override;
-  platform::ListBox& AddListBox(const platform::ControlSpec& spec) override;
-  platform::Picture& AddPicture(const platform::PictureSpec& spec) override;
+  platform::Button& AddButton(const platform::ButtonSpec& design) override;
+  platform::Label& AddLabel(const platform::LabelSpec& design) override;
+  platform::TextBox& AddTextBox(const platform::TextBoxSpec& design) override;
+  platform::ListBox& AddListBox(const platform::ControlSpec& design) override;
+  platform::Picture& AddPicture(const platform::PictureSpec& design) override;
   platform::Timer& AddTimer(const std::string& name, unsigned intervalMs,
                             bool enabled) override;
   platform::PopupMenu& AddPopupMenu(
@@ -89,7 +89,7 @@ class Win32Window : public platform::Window {
   void OnEndSession(bool ending);
   void OnNcDestroy();
 
-  HWND CreateChild(const char* windowClass, const platform::ControlSpec& spec,
+  HWND CreateChild(const char* windowClass, const platform::ControlSpec& design,
                    DWORD style, DWORD exStyle, int id, void* param = nullptr);
   template <class T>
   T& Adopt(std::unique_ptr<T> control);

@@ -20,15 +20,15 @@ class FakeWindow;
 template <class Interface>
 class FakeControlBase : public Interface {
  public:
-  FakeControlBase(FakeWindow& window, const platform::ControlSpec& spec)
-      : spec(spec), text(spec.caption), window_(window) {}
+  FakeControlBase(FakeWindow& window, const platform::ControlSpec& design)
+      : design(design), text(design.caption), window_(window) {}
   void SetText(const std::string& t) override { text = t; }
   std::string Text() const override { return text; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
   void SetFocus() override;
 
-  platform::ControlSpec spec;
+  platform::ControlSpec design;
   std::string text;
   bool enabled = true;
 
@@ -231,13 +231,13 @@ class FakeWindow : public platform::Window {
   FakeToolkit& toolkit_;
 
  public:
-  FakeWindow(FakeToolkit& toolkit, const platform::WindowSpec& spec,
+  FakeWindow(FakeToolkit& toolkit, const platform::WindowSpec& design,
              platform::WindowHandle handle)
-      : toolkit_(toolkit), spec(spec), handle(handle) {}
+      : toolkit_(toolkit), design(design), handle(handle) {}
   ~FakeWindow() override;
 
   platform::WindowHandle Handle() const override { return handle; }
-  platform::IconHandle Icon() const override { return spec.programIcon ? 0x1C0 : 0; }
+  platform::IconHandle Icon() const override { return design.programIcon ? 0x1C0 : 0; }
 
   platform::Button& AddButton(const platform::ButtonSpec& s) override {
     return Add<FakeButton>(s);
@@ -319,7 +319,7 @@ class FakeWindow : public platform::Window {
   FakeTimer& timer(const std::string& n) { return *timers.at(n); }
   FakePopupMenu& menu(const std::string& n) { return *menus.at(n); }
 
-  platform::WindowSpec spec;
+  platform::WindowSpec design;
   platform::WindowHandle handle;
   bool visible = false;
   bool active = false;  // shown as the active window
@@ -333,8 +333,8 @@ class FakeWindow : public platform::Window {
   std::map<std::string, std::unique_ptr<FakePopupMenu>> menus;
 
  private:
-  template <class T, class Spec>
-  T& Add(const Spec& s) {
+  template <class T, class Design>
+  T& Add(const Design& s) {
     auto control = std::make_unique<T>(*this, s);
     T& ref = *control;
     creationOrder.push_back(s.name);
@@ -349,8 +349,9 @@ class FakeWindow : public platform::Window {
 
 class FakeToolkit : public platform::Toolkit {
  public:
-  std::unique_ptr<platform::Window> NewWindow(const platform::WindowSpec& spec) override {
-    auto window = std::make_unique<FakeWindow>(*this, spec, 0x10000 + 0x10 * created++);
+  std::unique_ptr<platform::Window> NewWindow(
+      const platform::WindowSpec& design) override {
+    auto window = std::make_unique<FakeWindow>(*this, design, 0x10000 + 0x10 * created++);
     windows.push_back(window.get());
     return window;
   }
@@ -359,12 +360,12 @@ class FakeToolkit : public platform::Toolkit {
 
   FakeWindow& window(const std::string& name) {
     for (auto* w : windows)
-      if (w->spec.name == name) return *w;
+      if (w->design.name == name) return *w;
     throw std::out_of_range("no window " + name);
   }
   bool HasWindow(const std::string& name) const {
     return std::any_of(windows.begin(), windows.end(),
-                       [&](auto* w) { return w->spec.name == name; });
+                       [&](auto* w) { return w->design.name == name; });
   }
 
   // Runs while a window is shown modally: the user's actions in it. A script
@@ -388,7 +389,7 @@ inline void FakeWindow::ShowModal(platform::Window& ownerWindow) {
 
 template <class Interface>
 void FakeControlBase<Interface>::SetFocus() {
-  window_.focused = spec.name;
+  window_.focused = design.name;
   GotFocus();
 }
 

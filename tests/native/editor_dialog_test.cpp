@@ -12,8 +12,8 @@ const std::string kCard = "C:\\VGS\\game.mem";
 const std::string kBootFile = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 
 TEST_F(EditorTest, BuildsItsWindowAndControlsInOrder) {
-  EXPECT_EQ(dialog.spec.caption, "Game");
-  EXPECT_FALSE(dialog.spec.taskbarButton);
+  EXPECT_EQ(dialog.design.caption, "Game");
+  EXPECT_FALSE(dialog.design.taskbarButton);
   EXPECT_EQ(dialog.creationOrder,
             (std::vector<std::string>{"btnGet", "btnCancel", "btnSave", "txtCode",
                                       "btnBrowse", "txtPath", "txtTitle", "Image1",

@@ -18,21 +18,21 @@ namespace {
 
 using namespace testing_support;
 
-platform::WindowSpec Spec() {
+platform::WindowSpec TestWindow() {
   return {
       .name = "test", .caption = "Controls", .clientWidth = 6000, .clientHeight = 3000};
 }
 
 platform::ButtonSpec Button(const std::string& caption, int left, int tabIndex,
                             bool isDefault = false, bool isCancel = false) {
-  platform::ButtonSpec spec;
-  spec.name = caption;
-  spec.caption = caption;
-  spec.rect = {left, 2500, 1000, 345};
-  spec.tabIndex = tabIndex;
-  spec.defaultButton = isDefault;
-  spec.cancelButton = isCancel;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = caption;
+  design.caption = caption;
+  design.rect = {left, 2500, 1000, 345};
+  design.tabIndex = tabIndex;
+  design.defaultButton = isDefault;
+  design.cancelButton = isCancel;
+  return design;
 }
 
 platform::ControlSpec ListSpec() {
@@ -40,19 +40,19 @@ platform::ControlSpec ListSpec() {
 }
 
 platform::TextBoxSpec BoxSpec(int maxLength) {
-  platform::TextBoxSpec spec;
-  spec.name = "box";
-  spec.rect = {3100, 0, 2000, 315};
-  spec.tabIndex = 4;
-  spec.maxLength = maxLength;
-  return spec;
+  platform::TextBoxSpec design;
+  design.name = "box";
+  design.rect = {3100, 0, 2000, 315};
+  design.tabIndex = 4;
+  design.maxLength = maxLength;
+  return design;
 }
 
 // A window with a list, a text box and three buttons, as the dialog
 // manager sees them.
 class KeysTest : public ToolkitTest {
  protected:
-  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(TestWindow());
   platform::ListBox& list = window->AddListBox(ListSpec());
   platform::Button& ok = window->AddButton(Button("&Default", 0, 1, true));
   platform::Button& other = window->AddButton(Button("&Other", 1100, 2));
@@ -123,7 +123,7 @@ TEST_F(KeysTest, TabFollowsTheTabIndexesAndSkipsNothingFocusable) {
 
 class ListTest : public ToolkitTest {
  protected:
-  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(TestWindow());
   platform::ListBox& list = window->AddListBox(ListSpec());
   int clicks = 0;
   void SetUp() override {
@@ -284,7 +284,7 @@ TEST_F(ListTest, TheToolTipShowsTheLastTextSet) {
 
 class TextBoxTest : public ToolkitTest {
  protected:
-  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(TestWindow());
   void Type(platform::TextBox& box, const std::string& keys) {
     for (char c : keys) PostMessageA(HwndOf(box), WM_CHAR, WPARAM(std::uint8_t(c)), 1);
     Pump();
@@ -337,11 +337,11 @@ TEST_F(TextBoxTest, SelectionAndFocusEvents) {
 
 TEST(ResourcePictureTest, TheGifDecodesAtItsOwnSizeAndKeepsItsTransparency) {
   Win32Toolkit toolkit;
-  auto window = toolkit.NewWindow(Spec());
-  platform::PictureSpec spec;
-  spec.rect = {0, 0, 645, 660};
-  spec.resourceId = resources::kGamePicture;
-  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(spec));
+  auto window = toolkit.NewWindow(TestWindow());
+  platform::PictureSpec design;
+  design.rect = {0, 0, 645, 660};
+  design.resourceId = resources::kGamePicture;
+  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(design));
   ASSERT_TRUE(picture.HasPicture());
   const SIZE size = picture.PixelSize();
   EXPECT_EQ(size.cx, 43);
@@ -378,25 +378,25 @@ TEST(ResourcePictureTest, TheGifDecodesAtItsOwnSizeAndKeepsItsTransparency) {
 
 TEST(ResourcePictureTest, AMissingResourceShowsNothing) {
   Win32Toolkit toolkit;
-  auto window = toolkit.NewWindow(Spec());
-  platform::PictureSpec spec;
-  spec.resourceId = 9999;
-  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(spec));
+  auto window = toolkit.NewWindow(TestWindow());
+  platform::PictureSpec design;
+  design.resourceId = 9999;
+  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(design));
   EXPECT_FALSE(picture.HasPicture());
 }
 
 class LabelTest : public ToolkitTest {
  protected:
-  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(TestWindow());
 };
 
 TEST_F(LabelTest, ClicksColourAndToolTip) {
-  platform::LabelSpec spec;
-  spec.caption = "a label";
-  spec.rect = {60, 60, 1500, 285};
-  spec.textColor = 0x00FF0000;
-  spec.toolTip = "more about it";
-  platform::Label& label = window->AddLabel(spec);
+  platform::LabelSpec design;
+  design.caption = "a label";
+  design.rect = {60, 60, 1500, 285};
+  design.textColor = 0x00FF0000;
+  design.toolTip = "more about it";
+  platform::Label& label = window->AddLabel(design);
   int clicks = 0;
   label.OnClick([&] { ++clicks; });
   HWND hwnd = HwndOf(label);
@@ -416,7 +416,7 @@ TEST_F(LabelTest, ClicksColourAndToolTip) {
 
 class MenuTest : public ToolkitTest {
  protected:
-  std::unique_ptr<platform::Window> window = toolkit.NewWindow(Spec());
+  std::unique_ptr<platform::Window> window = toolkit.NewWindow(TestWindow());
   platform::PopupMenu& menu =
       window->AddPopupMenu("menu", {{.name = "a", .caption = "&Open", .isDefault = true},
                                     {.name = "b", .caption = "&Enabled", .checked = true},

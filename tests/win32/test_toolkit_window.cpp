@@ -16,7 +16,7 @@ namespace {
 using namespace testing_support;
 using platform::UnloadMode;
 
-platform::WindowSpec Spec(bool keyPreview = false, bool taskbarButton = false) {
+platform::WindowSpec TestWindow(bool keyPreview = false, bool taskbarButton = false) {
   return {.name = "test",
           .caption = "Test window",
           .clientWidth = 3000,
@@ -26,12 +26,12 @@ platform::WindowSpec Spec(bool keyPreview = false, bool taskbarButton = false) {
 }
 
 platform::ButtonSpec ButtonAt(const std::string& caption, int left, int tabIndex) {
-  platform::ButtonSpec spec;
-  spec.name = caption;
-  spec.caption = caption;
-  spec.rect = {left, 120, 700, 345};
-  spec.tabIndex = tabIndex;
-  return spec;
+  platform::ButtonSpec design;
+  design.name = caption;
+  design.caption = caption;
+  design.rect = {left, 120, 700, 345};
+  design.tabIndex = tabIndex;
+  return design;
 }
 
 TEST(TwipsTest, ConvertsWithTheGivenResolution) {
@@ -47,7 +47,7 @@ TEST(TwipsTest, ConvertsWithTheGivenResolution) {
 class WindowTest : public ToolkitTest {};
 
 TEST_F(WindowTest, HasAFixedToolWindowFrameWithOnlyACloseBox) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   HWND hwnd = HwndOf(*window);
   EXPECT_EQ(TextOf(hwnd), "Test window");
   EXPECT_TRUE(StyleOf(hwnd) & WS_SYSMENU);
@@ -58,12 +58,12 @@ TEST_F(WindowTest, HasAFixedToolWindowFrameWithOnlyACloseBox) {
 }
 
 TEST_F(WindowTest, ATaskbarButtonWindowIsAnAppWindow) {
-  auto window = toolkit.NewWindow(Spec(false, true));
+  auto window = toolkit.NewWindow(TestWindow(false, true));
   EXPECT_TRUE(ExStyleOf(HwndOf(*window)) & WS_EX_APPWINDOW);
 }
 
 TEST_F(WindowTest, ClientSizeFollowsTheScreenResolution) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   RECT client;
   GetClientRect(HwndOf(*window), &client);
   EXPECT_EQ(client.right, TwipsToPixels(3000, ScreenDpi()));
@@ -71,7 +71,7 @@ TEST_F(WindowTest, ClientSizeFollowsTheScreenResolution) {
 }
 
 TEST_F(WindowTest, OpensCentredOnTheScreen) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   RECT frame;
   GetWindowRect(HwndOf(*window), &frame);
   EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
@@ -94,7 +94,7 @@ TEST_F(WindowTest, CloseRequestsCarryWhoAsked) {
   };
   for (const Case& c : cases) {
     for (bool allow : {false, true}) {
-      auto window = toolkit.NewWindow(Spec());
+      auto window = toolkit.NewWindow(TestWindow());
       HWND hwnd = HwndOf(*window);
       std::vector<UnloadMode> asked;
       window->OnCloseRequest([&](UnloadMode mode) {
@@ -115,19 +115,19 @@ TEST_F(WindowTest, CloseRequestsCarryWhoAsked) {
 }
 
 TEST_F(WindowTest, AnswersYesToEndingTheSession) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   EXPECT_EQ(SendMessageA(HwndOf(*window), WM_QUERYENDSESSION, 0, 0), TRUE);
 }
 
 TEST_F(WindowTest, AWindowWithoutHandlerCloses) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   HWND hwnd = HwndOf(*window);
   SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(IsWindow(hwnd));
 }
 
 TEST_F(WindowTest, MouseMovesAndTaskbarRestartsReachTheirHandlers) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   std::vector<std::uint32_t> moves;
   int taskbars = 0;
   window->OnMouseMove([&](std::uint32_t lParam) { moves.push_back(lParam); });
@@ -140,8 +140,8 @@ TEST_F(WindowTest, MouseMovesAndTaskbarRestartsReachTheirHandlers) {
 }
 
 TEST_F(WindowTest, ModalShowKeepsTheOwnersTimerTicking) {
-  auto owner = toolkit.NewWindow(Spec());
-  auto dialog = toolkit.NewWindow(Spec());
+  auto owner = toolkit.NewWindow(TestWindow());
+  auto dialog = toolkit.NewWindow(TestWindow());
   owner->Show();
   platform::Timer& timer = owner->AddTimer("tick", 10, true);
   int ticks = 0;
@@ -160,8 +160,8 @@ TEST_F(WindowTest, ModalShowKeepsTheOwnersTimerTicking) {
 }
 
 TEST_F(WindowTest, TheCloseBoxEndsAModalShowAndKeepsTheWindow) {
-  auto owner = toolkit.NewWindow(Spec());
-  auto dialog = toolkit.NewWindow(Spec());
+  auto owner = toolkit.NewWindow(TestWindow());
+  auto dialog = toolkit.NewWindow(TestWindow());
   owner->Show();
   std::vector<UnloadMode> asked;
   dialog->OnCloseRequest([&](UnloadMode mode) {
@@ -181,7 +181,7 @@ TEST_F(WindowTest, TheCloseBoxEndsAModalShowAndKeepsTheWindow) {
 
 TEST_F(WindowTest, KeyPreviewSeesKeysBeforeTheFocusedControl) {
   for (bool preview : {true, false}) {
-    auto window = toolkit.NewWindow(Spec(preview));
+    auto window = toolkit.NewWindow(TestWindow(preview));
     platform::Button& button = window->AddButton(ButtonAt("&One", 120, 0));
     std::vector<std::pair<int, int>> keys;
     window->OnKeyDown([&](int key, int shift) { keys.emplace_back(key, shift); });
@@ -200,7 +200,7 @@ TEST_F(WindowTest, KeyPreviewSeesKeysBeforeTheFocusedControl) {
 }
 
 TEST_F(WindowTest, FocusSetWhileHiddenIsAppliedOnShow) {
-  auto window = toolkit.NewWindow(Spec());
+  auto window = toolkit.NewWindow(TestWindow());
   platform::Button& first = window->AddButton(ButtonAt("&First", 120, 0));
   platform::Button& second = window->AddButton(ButtonAt("&Second", 1000, 1));
   second.SetFocus();
@@ -212,8 +212,8 @@ TEST_F(WindowTest, FocusSetWhileHiddenIsAppliedOnShow) {
 }
 
 TEST_F(WindowTest, AModalShowWithoutFocusStartsOnTheFirstTabStop) {
-  auto owner = toolkit.NewWindow(Spec());
-  auto dialog = toolkit.NewWindow(Spec());
+  auto owner = toolkit.NewWindow(TestWindow());
+  auto dialog = toolkit.NewWindow(TestWindow());
   dialog->AddButton(ButtonAt("&Later", 1000, 1));
   platform::Button& first = dialog->AddButton(ButtonAt("&Earlier", 120, 0));
   owner->Show();
