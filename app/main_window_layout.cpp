@@ -4,6 +4,8 @@
 
 namespace slotmate::layout {
 
+using platform::Place;
+
 platform::WindowSpec MainWindow() {
   return {.name = "formSlotmate",
           .caption = kAppCaption,
@@ -15,57 +17,36 @@ platform::WindowSpec MainWindow() {
 }
 
 platform::ButtonSpec BtnSelect() {
-  platform::ButtonSpec design;
-  design.name = "btnSelect";
-  design.caption = "&Select";
-  design.rect = {1755, 3570, 915, 315};
-  design.tabIndex = 5;
+  auto design =
+      Place<platform::ButtonSpec>("btnSelect", "&Select", {1755, 3570, 915, 315}, 5);
   design.defaultButton = true;
   return design;
 }
 
 platform::ButtonSpec BtnDel() {
-  platform::ButtonSpec design;
-  design.name = "btnDel";
-  design.caption = "&Remove";
-  design.rect = {4230, 3570, 870, 315};
-  design.tabIndex = 3;
-  return design;
+  return Place<platform::ButtonSpec>("btnDel", "&Remove", {4230, 3570, 870, 315}, 3);
 }
 
 platform::ButtonSpec BtnChange() {
-  platform::ButtonSpec design;
-  design.name = "btnChange";
-  design.caption = "&Change";
-  design.rect = {3435, 3570, 810, 315};
-  design.tabIndex = 2;
-  return design;
+  return Place<platform::ButtonSpec>("btnChange", "&Change", {3435, 3570, 810, 315}, 2);
 }
 
 // The list starts one pixel outside the client area at the left, top and
 // right, so its border hides under the window frame on those sides.
 platform::ControlSpec LstGames() {
-  return {
-      .name = "lstGames", .caption = "", .rect = {-15, -15, 5115, 3570}, .tabIndex = 1};
+  return Place("lstGames", "", {-15, -15, 5115, 3570}, 1);
 }
 
 platform::ButtonSpec BtnAdd() {
-  platform::ButtonSpec design;
-  design.name = "btnAdd";
-  design.caption = "&Add";
-  design.rect = {2745, 3570, 705, 315};
-  design.tabIndex = 0;
-  return design;
+  return Place<platform::ButtonSpec>("btnAdd", "&Add", {2745, 3570, 705, 315}, 0);
 }
 
+// Blue and underlined, like a link to the home page it opens.
 platform::LabelSpec LblCredits() {
-  platform::LabelSpec design;
-  design.name = "lblCredits";
-  design.caption = kCredit;
-  design.rect = {60, 3615, 1635, 285};
-  design.tabIndex = 4;
+  auto design =
+      Place<platform::LabelSpec>("lblCredits", kCredit, {60, 3615, 1635, 285}, 4);
   design.underlined = true;
-  design.textColor = 0x00FF0000;  // blue, as 0x00BBGGRR
+  design.textColor = 0x00FF0000;  // 0x00BBGGRR
   design.toolTip = kHomePage;
   return design;
 }

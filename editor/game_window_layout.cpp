@@ -1,40 +1,25 @@
 #include "editor/game_window_layout.h"
 
+#include "app/resources/resource_ids.h"
+
 namespace slotmate::layout {
 namespace {
-
-// The game picture; the resource script gives it the same number.
-constexpr int kGamePictureResource = 101;
 
 // A game ID such as SLUS-00453 is ten characters.
 constexpr int kGameIdLength = 10;
 
 platform::ButtonSpec Button(const char* name, const char* caption,
                             platform::TwipsRect rect, int tabIndex) {
-  platform::ButtonSpec control;
-  control.name = name;
-  control.caption = caption;
-  control.rect = rect;
-  control.tabIndex = tabIndex;
-  return control;
+  return platform::Place<platform::ButtonSpec>(name, caption, rect, tabIndex);
 }
 
 platform::TextBoxSpec TextBox(const char* name, platform::TwipsRect rect, int tabIndex) {
-  platform::TextBoxSpec control;
-  control.name = name;
-  control.rect = rect;
-  control.tabIndex = tabIndex;
-  return control;
+  return platform::Place<platform::TextBoxSpec>(name, "", rect, tabIndex);
 }
 
 platform::LabelSpec Label(const char* name, const char* caption, platform::TwipsRect rect,
                           int tabIndex) {
-  platform::LabelSpec control;
-  control.name = name;
-  control.caption = caption;
-  control.rect = rect;
-  control.tabIndex = tabIndex;
-  return control;
+  return platform::Place<platform::LabelSpec>(name, caption, rect, tabIndex);
 }
 
 }  // namespace
@@ -82,11 +67,9 @@ platform::TextBoxSpec TxtTitle() { return TextBox("txtTitle", {45, 225, 3855, 31
 
 // A picture takes no part in the tab order.
 platform::PictureSpec Image1() {
-  platform::PictureSpec control;
-  control.name = "Image1";
-  control.rect = {3255, 1110, 645, 660};
-  control.tabIndex = -1;
-  control.resourceId = kGamePictureResource;
+  auto control =
+      platform::Place<platform::PictureSpec>("Image1", "", {3255, 1110, 645, 660}, -1);
+  control.resourceId = resources::kGamePicture;
   return control;
 }
 

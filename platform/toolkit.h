@@ -60,6 +60,18 @@ struct WindowSpec {
   bool programIcon = false;    // carries the program's icon
 };
 
+// Short forms for the layout tables: a control's name, caption, place and
+// tab index; the few other properties are set on the result.
+template <class Design = ControlSpec>
+Design Place(std::string name, std::string caption, TwipsRect rect, int tabIndex) {
+  Design design;
+  design.name = std::move(name);
+  design.caption = std::move(caption);
+  design.rect = rect;
+  design.tabIndex = tabIndex;
+  return design;
+}
+
 class Control {
  public:
   virtual ~Control() = default;

@@ -13,38 +13,25 @@ platform::WindowSpec BoxWindow(const std::string& title) {
 }
 
 platform::LabelSpec Prompt(const std::string& prompt) {
-  platform::LabelSpec design;
-  design.name = "lblPrompt";
-  design.caption = prompt;
-  design.rect = {120, 120, 3960, 1020};
-  design.tabIndex = 3;
-  return design;
+  return platform::Place<platform::LabelSpec>("lblPrompt", prompt, {120, 120, 3960, 1020},
+                                              3);
 }
 
 platform::TextBoxSpec Answer() {
-  platform::TextBoxSpec design;
-  design.name = "txtAnswer";
-  design.rect = {120, 1260, 5160, 315};
-  design.tabIndex = 0;
-  return design;
+  return platform::Place<platform::TextBoxSpec>("txtAnswer", "", {120, 1260, 5160, 315},
+                                                0);
 }
 
 platform::ButtonSpec Ok() {
-  platform::ButtonSpec design;
-  design.name = "btnOK";
-  design.caption = "OK";
-  design.rect = {4200, 120, 1080, 345};
-  design.tabIndex = 1;
+  auto design =
+      platform::Place<platform::ButtonSpec>("btnOK", "OK", {4200, 120, 1080, 345}, 1);
   design.defaultButton = true;
   return design;
 }
 
 platform::ButtonSpec Cancel() {
-  platform::ButtonSpec design;
-  design.name = "btnCancel";
-  design.caption = "Cancel";
-  design.rect = {4200, 540, 1080, 345};
-  design.tabIndex = 2;
+  auto design = platform::Place<platform::ButtonSpec>("btnCancel", "Cancel",
+                                                      {4200, 540, 1080, 345}, 2);
   design.cancelButton = true;
   return design;
 }
