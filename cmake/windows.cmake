@@ -46,6 +46,14 @@ if(SLOTMATE_WIN32_TESTS)
   # A test that waits on a window nobody answers must fail, not hang.
   gtest_discover_tests(slotmate_win32_tests DISCOVERY_MODE PRE_TEST
                        DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 60)
+  # The layout again on a screen of 120 dots per inch (12 twips a pixel).
+  add_test(NAME layout_at_120_dpi
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/win32/run-under-wine.sh
+                   ${CMAKE_BINARY_DIR}/wine-prefix-120dpi
+                   $<TARGET_FILE:slotmate_win32_tests>
+                   --gtest_filter=*EveryControlSitsWhereItsTwipsSay*:ScreenTest.*)
+  set_tests_properties(layout_at_120_dpi PROPERTIES ENVIRONMENT SLOTMATE_TEST_DPI=120
+                       TIMEOUT 120)
 endif()
 
 # A stand-in for the emulator: a window captioned like it that records the

@@ -7,6 +7,7 @@
 # The first run makes PREFIX (null graphics, so no X server is needed) with
 # two CD-ROM drives: E: holding one file (PREFIX/../cdrom-e) and F: empty
 # (PREFIX/../cdrom-f, for tests that fill and empty a disc folder).
+# SLOTMATE_TEST_DPI, when set, gives a new prefix that many dots per inch.
 # A persistent wineserver keeps later runs fast; it ends itself a minute
 # after the last program, or at once with `WINEPREFIX=PREFIX wineserver -k`.
 #
@@ -40,6 +41,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
     mkdir -p "$root/cdrom-e" "$root/cdrom-f"
     echo "A disc's only file." >"$root/cdrom-e/DISC.TXT"
     "$here/../wine/make-prefix.sh" "$prefix" --graphics null \
+      ${SLOTMATE_TEST_DPI:+--dpi "$SLOTMATE_TEST_DPI"} \
       --cdrom "e:$root/cdrom-e" --cdrom "f:$root/cdrom-f" || exit 1
     touch "$prefix/.slotmate-tests-ready"
   fi

@@ -151,36 +151,50 @@ struct Placed {
   const char* name;
   const char* windowClass;
   const char* caption;
-  PixelRect at96;
+  PixelRect at96, at120;
 };
 
 TEST_F(EditorOnWindowsTest, EveryControlSitsWhereItsTwipsSay) {
-  if (ScreenDpi() != 96) GTEST_SKIP() << "the table is for 96 dpi";
+  const int dpi = ScreenDpi();
+  if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no table for " << dpi << " dpi";
   HWND dialog = HwndOf(game.window);
   const std::pair<platform::Control*, Placed> table[] = {
-      {&game.btnGet, {"btnGet", "Button", "&Get it!", {131, 92, 46, 21}}},
-      {&game.btnCancel, {"btnCancel", "Button", "&Cancel", {191, 120, 70, 27}}},
-      {&game.btnSave, {"btnSave", "Button", "&Save", {117, 120, 70, 27}}},
-      {&game.txtCode, {"txtCode", "Edit", "", {3, 92, 126, 21}}},
-      {&game.btnBrowse, {"btnBrowse", "Button", "...", {237, 51, 24, 22}}},
-      {&game.txtPath, {"txtPath", "Edit", "", {3, 51, 235, 22}}},
-      {&game.txtTitle, {"txtTitle", "Edit", "", {3, 15, 257, 21}}},
-      {&game.lblCode, {"lblCode", "Static", "Game Code (SLUS-00000)", {4, 79, 151, 14}}},
-      {&game.lblMemory, {"lblMemory", "Static", "Memory Card Path:", {3, 38, 91, 14}}},
-      {&game.lblTitle, {"lblTitle", "Static", "Game Title:", {3, 1, 60, 14}}},
+      {&game.btnGet,
+       {"btnGet", "Button", "&Get it!", {131, 92, 46, 21}, {164, 115, 58, 26}}},
+      {&game.btnCancel,
+       {"btnCancel", "Button", "&Cancel", {191, 120, 70, 27}, {239, 150, 88, 34}}},
+      {&game.btnSave,
+       {"btnSave", "Button", "&Save", {117, 120, 70, 27}, {146, 150, 88, 34}}},
+      {&game.txtCode, {"txtCode", "Edit", "", {3, 92, 126, 21}, {4, 115, 158, 26}}},
+      {&game.btnBrowse,
+       {"btnBrowse", "Button", "...", {237, 51, 24, 22}, {296, 64, 30, 28}}},
+      {&game.txtPath, {"txtPath", "Edit", "", {3, 51, 235, 22}, {4, 64, 294, 28}}},
+      {&game.txtTitle, {"txtTitle", "Edit", "", {3, 15, 257, 21}, {4, 19, 321, 26}}},
+      {&game.lblCode,
+       {"lblCode",
+        "Static",
+        "Game Code (SLUS-00000)",
+        {4, 79, 151, 14},
+        {5, 99, 189, 18}}},
+      {&game.lblMemory,
+       {"lblMemory", "Static", "Memory Card Path:", {3, 38, 91, 14}, {4, 48, 114, 18}}},
+      {&game.lblTitle,
+       {"lblTitle", "Static", "Game Title:", {3, 1, 60, 14}, {4, 1, 75, 18}}},
   };
   for (const auto& [control, e] : table) {
     HWND hwnd = HwndOf(*control);
     EXPECT_EQ(GetParent(hwnd), dialog) << e.name;
     EXPECT_EQ(ClassOf(hwnd), e.windowClass) << e.name;
     EXPECT_EQ(TextOf(hwnd), e.caption) << e.name;
-    EXPECT_EQ(RectInParent(hwnd), e.at96) << e.name;
+    EXPECT_EQ(RectInParent(hwnd), dpi == 120 ? e.at120 : e.at96) << e.name;
   }
-  EXPECT_EQ(RectInParent(HwndOf(game.Image1)), (PixelRect{217, 74, 43, 44}));
+  const PixelRect picture =
+      dpi == 120 ? PixelRect{271, 93, 54, 55} : PixelRect{217, 74, 43, 44};
+  EXPECT_EQ(RectInParent(HwndOf(game.Image1)), picture);
   RECT client;
   GetClientRect(dialog, &client);
-  EXPECT_EQ(client.right, 263);
-  EXPECT_EQ(client.bottom, 149);
+  EXPECT_EQ(client.right, dpi == 120 ? 329 : 263);
+  EXPECT_EQ(client.bottom, dpi == 120 ? 186 : 149);
 }
 
 TEST_F(EditorOnWindowsTest, IsAFixedToolDialogWithoutTaskbarButton) {

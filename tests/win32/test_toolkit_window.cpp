@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -225,6 +226,19 @@ TEST_F(WindowTest, AModalShowWithoutFocusStartsOnTheFirstTabStop) {
   });
   dialog->ShowModal(*owner);
   EXPECT_EQ(focused, HwndOf(first));
+}
+
+}  // namespace
+}  // namespace slotmate::win32
+
+namespace slotmate::win32 {
+namespace {
+
+// The 120-dpi run of the layout tests means nothing unless the prefix
+// really gives the screen that many dots per inch.
+TEST(ScreenTest, DpiIsWhatThePrefixWasMadeWith) {
+  const char* asked = std::getenv("SLOTMATE_TEST_DPI");
+  EXPECT_EQ(ScreenDpi(), asked ? std::atoi(asked) : 96);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #!/bin/bash
 # Makes (or updates) a private 32-bit Wine prefix for Slotmate's tests.
 #
-#   make-prefix.sh PREFIX [--graphics null|x11] [--cdrom LETTER:DIR]...
+#   make-prefix.sh PREFIX [--graphics null|x11] [--dpi N] [--cdrom LETTER:DIR]...
 #
 #   --graphics null   windows work without any X server (HKCU\Software\Wine\
 #                     Drivers\Graphics = null); x11 draws on $DISPLAY (Xvfb).
+#   --dpi N           the screen's dots per inch (96 unless set; 120 is "125%").
 #   --cdrom e:DIR     maps the folder DIR as drive E:, typed as a CD-ROM drive.
 #                     Repeat for more drives. DIR must exist.
 #
@@ -29,12 +30,18 @@ usage() {
 prefix=$1
 shift
 graphics=""
+dpi=""
 cdroms=()
 while [[ $# -gt 0 ]]; do
   case $1 in
     --graphics)
       [[ $# -ge 2 && ($2 == null || $2 == x11) ]] || usage
       graphics=$2
+      shift 2
+      ;;
+    --dpi)
+      [[ $# -ge 2 && $2 =~ ^[0-9]+$ ]] || usage
+      dpi=$2
       shift 2
       ;;
     --cdrom)
@@ -89,6 +96,11 @@ wineserver -p5 </dev/null >/dev/null 2>&1 || true
 
 if [[ -n $graphics ]]; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f \
+    </dev/null >/dev/null
+fi
+
+if [[ -n $dpi ]]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
     </dev/null >/dev/null
 fi
 
