@@ -1,8 +1,8 @@
 #!/bin/bash
 # The catalogue window's commands: a game added through the editor, Find and
 # Find next up to "not found", Remove answered No then Yes, Select on a game
-# whose card is missing, and the rows saved at the close and read again at
-# the next start.
+# whose card is missing, the rows saved at the close and read again at the
+# next start, and Change.
 #
 #   test_catalogue.sh SLOTMATE_E2E_EXE STAND_IN_EXE
 set -uo pipefail
@@ -123,6 +123,20 @@ check "restart: F and Enter find \"vagrant\"" find_text vagrant
 check "restart: the added game is listed (Select applies its card)" selected_card_is "$VAGRANT_CARD"
 check "restart: F and Enter find \"Gran Turismo\"" find_text "Gran Turismo"
 check "restart: the removed game is gone (the first match is Gran Turismo 2)" selected_card_is "$GT2_CARD"
+
+log "Change replaces the row in place"
+# Gran Turismo 2 is still selected: the middle row. The title box gets the
+# focus with its text selected, so typing replaces the title.
+press_in_main alt+c
+check "Alt+C opens the Game dialog" type_in "$GAME" "Gran Turismo 2 Prologue"
+screenshot change-typed
+xdotool key Return
+check "Save closes the Game dialog (the card exists: no question)" wait_until 5 window_hidden "$GAME"
+check "no message after Change" no_message_within 1
+click_close_box
+check "the close box hides the main window once more" wait_until 5 window_hidden "^$E2E_CAPTION\$"
+check "games.txt holds the changed row in its place, code and card kept" \
+  wait_until 5 catalogue_is "$CRASH_ROW" "SCES-02380 Gran Turismo 2 Prologue"$'\t'"$GT2_CARD" "$VAGRANT_ROW"
 
 check "no crash reported by Wine" no_crash
 e2e_finish
