@@ -446,6 +446,16 @@ message_shown() { window_visible "^$E2E_MESSAGE_CAPTION\$"; }
 
 message_gone() { window_hidden "^$E2E_MESSAGE_CAPTION\$"; }
 
+message_id() { window_id "^$E2E_MESSAGE_CAPTION\$"; }
+
+# another_message_shown ID: a message box other than window ID is shown (one
+# box following another).
+another_message_shown() {
+  local id
+  id=$(message_id)
+  [[ -n $id && $id != "$1" ]]
+}
+
 # no_message_within SECONDS: no message box shows up in that time.
 no_message_within() { not wait_until "$1" message_shown; }
 

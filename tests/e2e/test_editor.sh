@@ -1,7 +1,7 @@
 #!/bin/bash
 # The game editor: Add with real keystrokes (the game code's key filter, the
-# question to create the card, the row saved at the close), and Add
-# cancelled with Esc, which leaves games.txt alone.
+# question to create the card, the row saved at the close); Add cancelled
+# with Esc, or with No to the card question, leaves games.txt alone.
 #
 #   test_editor.sh SLOTMATE_E2E_EXE STAND_IN_EXE
 set -uo pipefail
@@ -12,6 +12,7 @@ e2e_init editor "$@"
 readonly GAME=^$E2E_GAME_CAPTION\$
 readonly CARD='C:\VGS\Cards\Test Game.mem'
 readonly CANCELLED_CARD='C:\VGS\Cards\Cancelled Game.mem'
+readonly REFUSED_CARD='C:\VGS\Refused\Refused Game.mem'
 readonly ROW="SLUS-00453 Test Game"$'\t'"$CARD"
 
 # add_game TITLE CARD CODE: opens Add with Alt+A and types into its boxes;
@@ -37,10 +38,27 @@ xdotool key Escape
 check "Esc closes the Game dialog" wait_until 5 window_hidden "$GAME"
 check "Esc: no question is asked" no_message_within 1
 check "Esc: no card is made" test ! -e "$(unix_path "$CANCELLED_CARD")"
+
+log "Add, No to the card question"
+check "Alt+A opens the Game dialog once more" add_game "Refused Game" "$REFUSED_CARD" SLUS-00002
+xdotool key Return
+check "Enter asks whether to create the card" wait_until 5 message_shown
+question=$(message_id)
+answer_message alt+n
+# The answer closes the question and the refusal follows in its own box.
+check "No: a message says the card is invalid" wait_until 5 another_message_shown "$question"
+check "No: one message box" test "$(shown_count "^$E2E_MESSAGE_CAPTION\$")" -eq 1
+screenshot editor-invalid-card
+answer_message Return
+check "Enter closes the message" wait_until 5 message_gone
+check "No: the Game dialog stays open" window_visible "$GAME"
+press_in "$GAME" Escape
+check "Esc then closes the Game dialog" wait_until 5 window_hidden "$GAME"
+check "No: no card is made" test ! -e "$(unix_path "$REFUSED_CARD")"
 click_close_box
 check "the close box hides the main window" wait_until 5 window_hidden "^$E2E_CAPTION\$"
 # A save would come straight after the close request; allow it time to show.
-check "Esc: the close writes no games.txt" not wait_until 2 not catalogue_absent
+check "Esc and No: the close writes no games.txt" not wait_until 2 not catalogue_absent
 
 log "Add with typed keys, then Enter and Yes"
 check "Configure Games... shows the main window" show_main_window_from_tray
