@@ -74,7 +74,7 @@ endif()
 # End-to-end tests: the real program under Wine on a private Xvfb display,
 # one script per group of scenarios (ctest -L e2e).
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
-  foreach(scenario IN ITEMS startup switch tray)
+  foreach(scenario IN ITEMS startup switch tray editor catalogue)
     add_test(NAME e2e_${scenario}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/test_${scenario}.sh
                      $<TARGET_FILE:slotmate_e2e> $<TARGET_FILE:stand_in_emulator>)

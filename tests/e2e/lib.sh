@@ -398,3 +398,108 @@ click_close_box() {
   eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
   xdotool mousemove --window "$id" $((WIDTH - 11)) 9 click 1
 }
+
+# --- Dialogs and message boxes ----------------------------------------------------
+
+readonly E2E_GAME_CAPTION="Game"
+readonly E2E_FIND_CAPTION="Find"
+# The program's message boxes carry its bare name.
+readonly E2E_MESSAGE_CAPTION="Slotmate"
+
+# window_id CAPTION_REGEX: the first shown window with that caption.
+window_id() { find_window "$1" --onlyvisible | head -n1; }
+
+# shown_count CAPTION_REGEX: how many shown windows carry that caption.
+shown_count() { find_window "$1" --onlyvisible | wc -l; }
+
+# focus_window CAPTION_REGEX: waits for the window, then gives it the X focus.
+# With no window manager a new dialog does not get the focus by itself, and
+# keys sent while a closed box held it are lost.
+focus_window() {
+  wait_until "$E2E_TIMEOUT" window_visible "$1" || return 1
+  local id
+  id=$(window_id "$1")
+  [[ -n $id ]] || return 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+}
+
+# press_in CAPTION_REGEX KEY...: keys (xdotool names) to that window.
+press_in() {
+  focus_window "$1" || return 1
+  xdotool key "${@:2}"
+}
+
+# type_in CAPTION_REGEX TEXT: real keystrokes into the window's focused box.
+type_in() {
+  focus_window "$1" || return 1
+  xdotool type --delay 20 "$2"
+}
+
+# press_in_main KEY...: keys to the main window.
+press_in_main() { press_in "^$E2E_CAPTION\$" "$@"; }
+
+# answer_message KEY...: keys to the program's message box once it is shown
+# (alt+y / alt+n for Yes / No, Return for the default button).
+answer_message() { press_in "^$E2E_MESSAGE_CAPTION\$" "$@"; }
+
+message_shown() { window_visible "^$E2E_MESSAGE_CAPTION\$"; }
+
+message_gone() { window_hidden "^$E2E_MESSAGE_CAPTION\$"; }
+
+message_id() { window_id "^$E2E_MESSAGE_CAPTION\$"; }
+
+# another_message_shown ID: a message box other than window ID is shown (one
+# box following another).
+another_message_shown() {
+  local id
+  id=$(message_id)
+  [[ -n $id && $id != "$1" ]]
+}
+
+# no_message_within SECONDS: no message box shows up in that time.
+no_message_within() { not wait_until "$1" message_shown; }
+
+# show_main_window_from_tray: the tray menu's "Configure Games..." item.
+show_main_window_from_tray() {
+  local before
+  before=$(e2e_shown_windows)
+  click_tray_icon 3 || return 1
+  wait_until 5 e2e_new_window_shown "$before" || return 1
+  xdotool key c
+  wait_until 5 window_visible "^$E2E_CAPTION\$"
+}
+
+e2e_shown_windows() { xdotool search --onlyvisible --name '.*' 2>/dev/null | sort; }
+
+e2e_new_window_shown() { [[ -n $(comm -13 <(echo "$1") <(e2e_shown_windows)) ]]; }
+
+# --- Files in the prefix --------------------------------------------------------
+
+# unix_path WINDOWS_PATH: a C:\ path's file in the prefix.
+unix_path() {
+  local rest=${1#[Cc]:\\}
+  echo "$WINEPREFIX/drive_c/${rest//\\//}"
+}
+
+# blank_card_at WINDOWS_PATH: the file is a blank card (131,136 bytes,
+# starting with "VgsM").
+blank_card_at() {
+  local file
+  file=$(unix_path "$1")
+  [[ -f $file && $(stat -c %s "$file") -eq 131136 && $(head -c 4 "$file") == VgsM ]]
+}
+
+# catalogue_is LINE...: games.txt holds exactly these lines, each ended by
+# CR LF.
+catalogue_is() {
+  [[ -f $E2E_APP_DIR/games.txt ]] || return 1
+  cmp -s <(printf '%s\r\n' "$@") "$E2E_APP_DIR/games.txt"
+}
+
+catalogue_absent() { [[ ! -e $E2E_APP_DIR/games.txt ]]; }
+
+# catalogue_stamp: size, modification time (ns) and checksum of games.txt.
+catalogue_stamp() {
+  stat -c '%s %.9Y' "$E2E_APP_DIR/games.txt" 2>/dev/null || echo none
+  md5sum <"$E2E_APP_DIR/games.txt" 2>/dev/null
+}
