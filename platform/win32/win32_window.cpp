@@ -92,6 +92,23 @@ HWND Win32Window::CreateChild(const char* windowClass,
   return child;
 }
 
+// A label whose font is wider than the one its place was measured for (Wine
+// draws MS Sans Serif wider than Windows) grows to the right instead of
+// wrapping its text out of sight.
+void Win32Window::WidenToFitText(HWND label, HFONT font, const std::string& text) {
+  HDC dc = GetDC(label);
+  HGDIOBJ previous = SelectObject(dc, font);
+  RECT needed{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), int(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, previous);
+  ReleaseDC(label, dc);
+  RECT now;
+  GetClientRect(label, &now);
+  if (needed.right > now.right)
+    SetWindowPos(label, nullptr, 0, 0, needed.right, now.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 template <class T>
 T& Win32Window::Adopt(std::unique_ptr<T> control) {
   T& ref = *control;
@@ -127,9 +144,10 @@ platform::Button& Win32Window::AddButton(const platform::ButtonSpec& design) {
 
 platform::Label& Win32Window::AddLabel(const platform::LabelSpec& design) {
   HWND hwnd = CreateChild(WC_STATICA, design, SS_LEFT | SS_NOTIFY, 0, NextId());
+  HFONT font = design.underlined ? toolkit_.UnderlinedFont() : toolkit_.Font();
   if (design.underlined)
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.UnderlinedFont()),
-                 FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  WidenToFitText(hwnd, font, design.caption);
   return Adopt(std::make_unique<Win32Label>(*this, hwnd, design));
 }
 

@@ -89,6 +89,7 @@ class Win32Window : public platform::Window {
   void OnEndSession(bool ending);
   void OnNcDestroy();
 
+  static void WidenToFitText(HWND label, HFONT font, const std::string& text);
   HWND CreateChild(const char* windowClass, const platform::ControlSpec& design,
                    DWORD style, DWORD exStyle, int id, void* param = nullptr);
   template <class T>
