@@ -11,17 +11,6 @@ using fakes::FakeWindow;
 const std::string kCard = "C:\\VGS\\game.mem";
 const std::string kBootFile = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 
-TEST_F(EditorTest, BuildsItsWindowAndControlsInOrder) {
-  EXPECT_EQ(dialog.design.caption, "Game");
-  EXPECT_FALSE(dialog.design.taskbarButton);
-  EXPECT_EQ(dialog.creationOrder,
-            (std::vector<std::string>{"btnGet", "btnCancel", "btnSave", "txtCode",
-                                      "btnBrowse", "txtPath", "txtTitle", "Image1",
-                                      "lblCode", "lblMemory", "lblTitle"}));
-  EXPECT_TRUE(dialog.button("btnSave").style.defaultButton);
-  EXPECT_TRUE(dialog.button("btnCancel").style.cancelButton);
-}
-
 struct TypingCase {
   const char* name;
   std::string before;
@@ -127,27 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
                     GetCase{"EmptyCardReplaced", "Game", "D:\\cards\\empty.mem", 0, "",
                             "Game", "C:\\VGS\\Game.mem"}),
     [](const auto& info) { return info.param.name; });
-
-TEST_F(EditorTest, GetTwiceProposesACardOnlyWhileNoneExists) {
-  main.CurrentDrive = "E:";
-  fp.files.files["E:\\system.cnf"] = kBootFile;
-  auto& get = dialog.button("btnGet");
-
-  get.Click();
-  EXPECT_EQ(title.text, "New Game 1");
-  EXPECT_EQ(path.text, "C:\\VGS\\New Game 1.mem");
-
-  title.SetText("Other");
-  get.Click();
-  EXPECT_EQ(title.text, "Other");
-  EXPECT_EQ(path.text, "C:\\VGS\\Other.mem");
-
-  fp.files.files["C:\\VGS\\Other.mem"] = "card";
-  title.SetText("Third");
-  get.Click();
-  EXPECT_EQ(title.text, "Third");
-  EXPECT_EQ(path.text, "C:\\VGS\\Other.mem");
-}
 
 TEST_F(EditorTest, GetTakesTheIdUnchecked) {
   main.CurrentDrive = "E:";
