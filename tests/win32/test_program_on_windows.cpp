@@ -49,28 +49,18 @@ class EmulatorValueTest : public ::testing::Test {
   }
 };
 
-TEST_F(EmulatorValueTest, CreatesTheMissingKeyAndStoresTheTextAndItsNul) {
-  const std::string path = "C:\\VGS\\abcdef.mem";  // 17 characters
-  ASSERT_EQ(path.size(), 17u);
-  EXPECT_TRUE(Write(kBank0Slot0, path));
-  const auto [type, data] = Read(kBank0Slot0);
-  EXPECT_EQ(type, DWORD(REG_SZ));
-  EXPECT_EQ(data.size(), 18u);
-  EXPECT_EQ(data, path + '\0');
-}
-
-TEST_F(EmulatorValueTest, ReplacesTheValueAndKeepsTheKeysOtherValues) {
+// Created where missing, replaced, and the key's other values kept; the text
+// is stored with its NUL (17 characters: 18 bytes; empty: 1 byte).
+TEST_F(EmulatorValueTest, StoresTheTextAndItsNulAndKeepsTheOtherValues) {
   ASSERT_TRUE(Write("Bank 00 Slot 01", "C:\\VGS\\other.mem"));
-  ASSERT_TRUE(Write(kBank0Slot0, "C:\\VGS\\first.mem"));
-  EXPECT_TRUE(Write(kBank0Slot0, "C:\\VGS\\second.mem"));
-  EXPECT_EQ(Read(kBank0Slot0).second, std::string("C:\\VGS\\second.mem") + '\0');
+  for (const std::string path : {"C:\\VGS\\abcdef.mem", "C:\\VGS\\second.mem", ""}) {
+    EXPECT_TRUE(Write(kBank0Slot0, path));
+    EXPECT_EQ(Read(kBank0Slot0), (std::pair<DWORD, std::string>{REG_SZ, path + '\0'}));
+  }
   EXPECT_EQ(Read("Bank 00 Slot 01").second, std::string("C:\\VGS\\other.mem") + '\0');
-}
-
-TEST_F(EmulatorValueTest, AnEmptyPathIsOneNulByte) {
-  EXPECT_TRUE(Write(kBank0Slot0, ""));
-  EXPECT_EQ(Read(kBank0Slot0),
-            (std::pair<DWORD, std::string>{REG_SZ, std::string(1, '\0')}));
+  RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey);
+  EXPECT_TRUE(Write(kBank0Slot0, "C:\\VGS\\abcdef.mem"));
+  EXPECT_EQ(Read(kBank0Slot0).second.size(), 18u);
 }
 
 // --- Blank memory cards ---------------------------------------------------------
@@ -195,18 +185,11 @@ TEST_F(EditorOnWindowsTest, IsAFixedToolDialogWithoutTaskbarButton) {
 }
 
 TEST_F(EditorOnWindowsTest, TabGoesThroughTheBoxesAndButtonsInOrder) {
-  HWND dialog = HwndOf(game.window);
-  std::vector<HWND> order;
-  HWND at = HwndOf(game.txtTitle);
-  for (int i = 0; i < 7; ++i) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(dialog, at, FALSE);
-  }
-  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(game.txtTitle), HwndOf(game.txtPath),
-                                      HwndOf(game.btnBrowse), HwndOf(game.txtCode),
-                                      HwndOf(game.btnGet), HwndOf(game.btnSave),
-                                      HwndOf(game.btnCancel)}));
-  EXPECT_EQ(at, HwndOf(game.txtTitle));
+  EXPECT_EQ(TabOrder(HwndOf(game.window), HwndOf(game.txtTitle), 8),
+            (std::vector<HWND>{HwndOf(game.txtTitle), HwndOf(game.txtPath),
+                               HwndOf(game.btnBrowse), HwndOf(game.txtCode),
+                               HwndOf(game.btnGet), HwndOf(game.btnSave),
+                               HwndOf(game.btnCancel), HwndOf(game.txtTitle)}));
 }
 
 }  // namespace

@@ -107,16 +107,9 @@ TEST_F(KeysTest, EscDoesNothingWhileTheCancelButtonIsDisabled) {
 }
 
 TEST_F(KeysTest, TabFollowsTheTabIndexesAndSkipsNothingFocusable) {
-  HWND hwnd = HwndOf(*window);
-  std::vector<HWND> order;
-  HWND at = HwndOf(list);
-  for (int i = 0; i < 5; ++i) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(hwnd, at, FALSE);
-  }
-  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(list), HwndOf(ok), HwndOf(other),
-                                      HwndOf(cancel), HwndOf(box)}));
-  EXPECT_EQ(at, HwndOf(list));
+  EXPECT_EQ(TabOrder(HwndOf(*window), HwndOf(list), 6),
+            (std::vector<HWND>{HwndOf(list), HwndOf(ok), HwndOf(other), HwndOf(cancel),
+                               HwndOf(box), HwndOf(list)}));
   Key(list, WM_KEYDOWN, VK_TAB);
   EXPECT_EQ(GetFocus(), HwndOf(ok));
 }
@@ -166,13 +159,10 @@ class ListTest : public ToolkitTest {
   int Selected() { return int(SendMessageA(HwndOf(list), LB_GETCURSEL, 0, 0)); }
 };
 
-TEST_F(ListTest, HasTheStylesOfAnUnsortedNotifyingList) {
+TEST_F(ListTest, AddsRowsAndScrollsWhenTheyOutgrowIt) {
   HWND hwnd = HwndOf(list);
-  EXPECT_EQ(ClassOf(hwnd), "ListBox");
-  for (LONG bit : {LBS_NOTIFY, LBS_OWNERDRAWFIXED, LBS_NODATA, LONG(WS_TABSTOP)})
-    EXPECT_TRUE(StyleOf(hwnd) & bit) << std::hex << bit;
-  EXPECT_FALSE(StyleOf(hwnd) &
-               (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_HASSTRINGS));
+  EXPECT_FALSE(StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_HASSTRINGS));
+  EXPECT_FALSE(StyleOf(hwnd) & WS_VSCROLL);
   list.AddItem("aardvark");
   EXPECT_EQ(Row(3), "aardvark");
   // The scroll bar comes when the rows outgrow the box.
@@ -258,19 +248,6 @@ TEST_F(ListTest, HoldsMoreThan32767Rows) {
   list.SetListIndex(kRows - 1);
   EXPECT_EQ(Selected(), kRows - 1);
   EXPECT_EQ(list.Items(), rows);
-}
-
-// The text of a control's tool in its window's tooltip control.
-std::string ToolTipText(platform::Window& window, platform::Control& control) {
-  char text[256] = {};
-  TTTOOLINFOA tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = HwndOf(window);
-  tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(control));
-  tool.lpszText = text;
-  SendMessageA(dynamic_cast<Win32Window&>(window).ToolTips(), TTM_GETTEXTA, sizeof(text),
-               reinterpret_cast<LPARAM>(&tool));
-  return text;
 }
 
 TEST_F(ListTest, TheToolTipShowsTheLastTextSet) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_controls.h"
@@ -62,6 +63,28 @@ inline PixelRect RectInParent(HWND child) {
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The controls Tab visits from `first`, `count` of them.
+inline std::vector<HWND> TabOrder(HWND dialog, HWND first, int count) {
+  std::vector<HWND> order;
+  for (HWND at = first; int(order.size()) < count;
+       at = GetNextDlgTabItem(dialog, at, FALSE))
+    order.push_back(at);
+  return order;
+}
+
+// The text of a control's tool in its window's tooltip control.
+inline std::string ToolTipText(platform::Window& window, platform::Control& control) {
+  char text[256] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = HwndOf(window);
+  tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(control));
+  tool.lpszText = text;
+  SendMessageA(dynamic_cast<Win32Window&>(window).ToolTips(), TTM_GETTEXTA, sizeof(text),
+               reinterpret_cast<LPARAM>(&tool));
+  return text;
 }
 
 // Counts the Delete keys that reach a control, through a subclass.
