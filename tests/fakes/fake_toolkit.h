@@ -37,39 +37,25 @@ class FakeControlBase : public Interface {
   virtual void GotFocus() {}
 };
 
-class FakeButton : public FakeControlBase<platform::Button> {
+// A button or a label: a control the user clicks.
+template <class Interface, class Design>
+class FakeClickable : public FakeControlBase<Interface> {
  public:
-  FakeButton(FakeWindow& w, const platform::ButtonSpec& s)
-      : FakeControlBase(w, s), style(s) {}
+  FakeClickable(FakeWindow& w, const Design& s) : FakeControlBase<Interface>(w, s) {}
   void OnClick(std::function<void()> h) override { click_ = std::move(h); }
   void Click() {
     if (click_) click_();
   }
-  platform::ButtonSpec style;
 
  private:
   std::function<void()> click_;
 };
-
-class FakeLabel : public FakeControlBase<platform::Label> {
- public:
-  FakeLabel(FakeWindow& w, const platform::LabelSpec& s)
-      : FakeControlBase(w, s), style(s) {}
-  void OnClick(std::function<void()> h) override { click_ = std::move(h); }
-  void Click() {
-    if (click_) click_();
-  }
-  platform::LabelSpec style;
-
- private:
-  std::function<void()> click_;
-};
+using FakeButton = FakeClickable<platform::Button, platform::ButtonSpec>;
+using FakeLabel = FakeClickable<platform::Label, platform::LabelSpec>;
 
 class FakePicture : public FakeControlBase<platform::Picture> {
  public:
-  FakePicture(FakeWindow& w, const platform::PictureSpec& s)
-      : FakeControlBase(w, s), resourceId(s.resourceId) {}
-  int resourceId;
+  FakePicture(FakeWindow& w, const platform::PictureSpec& s) : FakeControlBase(w, s) {}
 };
 
 class FakeTextBox : public FakeControlBase<platform::TextBox> {
@@ -139,13 +125,9 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
     items.insert(items.end(), std::make_move_iterator(more.begin()),
                  std::make_move_iterator(more.end()));
   }
-  void SetItem(int i, const std::string& item) override {
-    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
-    items[i] = item;
-  }
+  void SetItem(int i, const std::string& item) override { items[Row(i)] = item; }
   void RemoveItem(int i) override {
-    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
-    items.erase(items.begin() + i);
+    items.erase(items.begin() + Row(i));
     if (index == i)
       index = -1;
     else if (index > i)
@@ -157,9 +139,7 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override {
-    if (i < -1 || i >= Count()) throw std::out_of_range("list row");
-    index = i;
-    ++selectionChanges;
+    index = i == -1 ? -1 : Row(i);
     if (click_) click_();
   }
   void SetToolTip(const std::string& t) override { toolTip = t; }
@@ -172,11 +152,14 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
 
   std::vector<std::string> items;
   int index = -1;
-  int selectionChanges = 0;
   std::string toolTip;
 
  private:
   std::function<void()> click_, dblClick_;
+  int Row(int i) const {
+    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
+    return i;
+  }
 };
 
 class FakeTimer : public platform::Timer {
@@ -207,9 +190,7 @@ class FakePopupMenu : public platform::PopupMenu {
   }
   void Popup() override {
     ++popups;
-    ++open;
     if (whileOpen) whileOpen(*this);
-    --open;
   }
   // The user chooses an item of the open menu.
   void Choose(int item) {
@@ -218,7 +199,6 @@ class FakePopupMenu : public platform::PopupMenu {
   }
   std::vector<platform::MenuItemSpec> items;
   int popups = 0;
-  int open = 0;
   std::function<void(FakePopupMenu&)> whileOpen;
 
  private:
@@ -327,7 +307,6 @@ class FakeWindow : public platform::Window {
   int modalShows = 0;
   platform::Window* owner = nullptr;
   std::string focused;  // the name of the control with the focus
-  std::vector<std::string> creationOrder;
   std::map<std::string, std::unique_ptr<platform::Control>> controls;
   std::map<std::string, std::unique_ptr<FakeTimer>> timers;
   std::map<std::string, std::unique_ptr<FakePopupMenu>> menus;
@@ -337,7 +316,6 @@ class FakeWindow : public platform::Window {
   T& Add(const Design& s) {
     auto control = std::make_unique<T>(*this, s);
     T& ref = *control;
-    creationOrder.push_back(s.name);
     controls[s.name] = std::move(control);
     return ref;
   }
@@ -362,10 +340,6 @@ class FakeToolkit : public platform::Toolkit {
     for (auto* w : windows)
       if (w->design.name == name) return *w;
     throw std::out_of_range("no window " + name);
-  }
-  bool HasWindow(const std::string& name) const {
-    return std::any_of(windows.begin(), windows.end(),
-                       [&](auto* w) { return w->design.name == name; });
   }
 
   // Runs while a window is shown modally: the user's actions in it. A script
