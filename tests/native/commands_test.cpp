@@ -22,39 +22,39 @@ class CommandsTest : public MainWindowTest {
   }
 };
 
-TEST_F(CommandsTest, RemoveAnsweredNoChangesNothing) {
-  Load("a\r\nb\r\n");
-  list().SetListIndex(0);
-  window().button("btnDel").Click();
-  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-  EXPECT_EQ(fake.dialogs.messages[0].text, "Remove this game from the list?");
-  EXPECT_EQ(fake.dialogs.messages[0].style, 0x124u);
-  EXPECT_EQ(fake.dialogs.messages[0].title, "Slotmate");
-  EXPECT_EQ(list().Count(), 2);
-  EXPECT_FALSE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "2 games listed");
-}
-
-TEST_F(CommandsTest, RemovingTheOnlyRowLeavesAnEmptyListWithTheButtonsEnabled) {
-  Load("a\r\n");
-  list().SetListIndex(0);
-  fake.dialogs.answers = {platform::kIdYes};
-  window().button("btnDel").Click();
-  EXPECT_EQ(list().Count(), 0);
-  EXPECT_EQ(list().index, -1);
-  EXPECT_TRUE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "0 games listed");
-  EXPECT_TRUE(window().button("btnChange").enabled);
-  EXPECT_TRUE(window().button("btnDel").enabled);
-}
-
-TEST_F(CommandsTest, DeleteKeyOnAnEmptyListAsksAndMarksTheCatalogueChanged) {
-  Load("");
-  fake.dialogs.answers = {platform::kIdYes};
-  window().KeyDown(kVkDelete);
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Remove this game from the list?"});
-  EXPECT_TRUE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "0 games listed");
+// Remove asks first; Yes removes the selected row, even on an empty list
+// (through the Delete key), and leaves Change and Remove enabled.
+TEST_F(CommandsTest, RemoveAsksAndRemovesOnYes) {
+  struct Case {
+    std::string catalogue;
+    int answer;
+    bool byKey;
+    int rowsAfter;
+    std::string toolTip;
+  };
+  for (const Case& c : {Case{"a\r\nb\r\n", platform::kIdNo, false, 2, "2 games listed"},
+                        Case{"a\r\n", platform::kIdYes, false, 0, "0 games listed"},
+                        Case{"", platform::kIdYes, true, 0, "0 games listed"}}) {
+    SCOPED_TRACE(c.catalogue);
+    fake.dialogs.messages.clear();
+    Load(c.catalogue);
+    if (list().Count() > 0) list().SetListIndex(0);
+    fake.dialogs.answers = {c.answer};
+    if (c.byKey)
+      window().KeyDown(kVkDelete);
+    else
+      window().button("btnDel").Click();
+    ASSERT_EQ(fake.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fake.dialogs.messages[0].text, "Remove this game from the list?");
+    EXPECT_EQ(fake.dialogs.messages[0].style, 0x124u);
+    EXPECT_EQ(fake.dialogs.messages[0].title, "Slotmate");
+    EXPECT_EQ(list().Count(), c.rowsAfter);
+    EXPECT_EQ(list().index, c.answer == platform::kIdYes ? -1 : 0);
+    EXPECT_EQ(form->DataChanged, c.answer == platform::kIdYes);
+    EXPECT_EQ(list().toolTip, c.toolTip);
+    EXPECT_TRUE(window().button("btnChange").enabled);
+    EXPECT_TRUE(window().button("btnDel").enabled);
+  }
 }
 
 TEST_F(CommandsTest, ClickingTheListEnablesChangeAndRemoveByTheRowCount) {

@@ -116,6 +116,7 @@ TEST_F(MainWindowTest, WindowShowsBehindAnEmulatorThatIsTakingItsKeys) {
 
 struct FileCase {
   const char* name;
+  std::string path;
   std::optional<std::string> content;
   bool exists;
 };
@@ -125,23 +126,19 @@ class FileExistsTest : public MainWindowTest,
 
 TEST_P(FileExistsTest, OnlyAFileWithBytesExists) {
   ASSERT_TRUE(Start());
-  if (GetParam().content) fake.files.files["C:\\x.mem"] = *GetParam().content;
-  EXPECT_EQ(form->FileExists("C:\\x.mem"), GetParam().exists);
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, FileExistsTest,
-                         ::testing::Values(FileCase{"Missing", std::nullopt, false},
-                                           FileCase{"Empty", "", false},
-                                           FileCase{"OneByte", "x", true}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST_F(MainWindowTest, FileExistsIsFalseOnADriveThatIsNotReadyAndForAnEmptyPath) {
-  ASSERT_TRUE(Start());
   fake.files.notReady.insert("F:");
-  fake.files.files["F:\\system.cnf"] = "x";
-  EXPECT_FALSE(form->FileExists("F:\\system.cnf"));
-  EXPECT_FALSE(form->FileExists(""));
+  if (GetParam().content) fake.files.files[GetParam().path] = *GetParam().content;
+  EXPECT_EQ(form->FileExists(GetParam().path), GetParam().exists);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileExistsTest,
+    ::testing::Values(FileCase{"Missing", "C:\\x.mem", std::nullopt, false},
+                      FileCase{"Empty", "C:\\x.mem", "", false},
+                      FileCase{"OneByte", "C:\\x.mem", "x", true},
+                      FileCase{"DriveNotReady", "F:\\system.cnf", "x", false},
+                      FileCase{"EmptyPath", "", std::nullopt, false}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace slotmate
