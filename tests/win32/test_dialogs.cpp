@@ -131,8 +131,7 @@ TEST(OpenFileNameTest, TheRecordBecomesTheSystemsStructure) {
 
   std::vector<char> file, title;
   const OPENFILENAMEA ofn = ToOpenFileNameA(record, file, title);
-  EXPECT_EQ(ofn.lStructSize, 76u);
-  EXPECT_EQ(ofn.lStructSize, DWORD(OPENFILENAME_SIZE_VERSION_400A));
+  EXPECT_EQ(ofn.lStructSize, DWORD(OPENFILENAME_SIZE_VERSION_400A));  // 76
   EXPECT_EQ(ofn.hwndOwner, reinterpret_cast<HWND>(0x1234));
   ASSERT_NE(ofn.lpstrFilter, nullptr);
   EXPECT_EQ(std::memcmp(ofn.lpstrFilter, filter.data(), filter.size()), 0);
