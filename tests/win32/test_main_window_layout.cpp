@@ -32,53 +32,31 @@ class MainWindowTest : public ToolkitTest {
 
 // Expected pixels, worked out by hand from the twips at each resolution.
 struct Expected {
-  const char* name;
   platform::Control* control;
   const char* windowClass;
   std::string caption;
   PixelRect at96, at120;
 };
 
-PixelRect ForDpi(const Expected& e, int dpi) { return dpi == 120 ? e.at120 : e.at96; }
-
 TEST_F(MainWindowTest, EveryControlSitsWhereItsTwipsSay) {
   const int dpi = ScreenDpi();
   if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no table for " << dpi << " dpi";
   RecordProperty("dpi", dpi);
   const Expected table[] = {
-      {"btnSelect",
-       &form.btnSelect,
-       "Button",
-       "&Select",
-       {117, 238, 61, 21},
-       {146, 298, 76, 26}},
-      {"btnDel",
-       &form.btnDel,
-       "Button",
-       "&Remove",
-       {282, 238, 58, 21},
-       {353, 298, 73, 26}},
-      {"btnChange",
-       &form.btnChange,
-       "Button",
-       "&Change",
-       {229, 238, 54, 21},
-       {286, 298, 68, 26}},
-      {"lstGames", &form.lstGames, "ListBox", "", {-1, -1, 341, 238}, {-1, -1, 426, 298}},
-      {"btnAdd", &form.btnAdd, "Button", "&Add", {183, 238, 47, 21}, {229, 298, 59, 26}},
-      {"lblCredits",
-       &form.lblCredits,
-       "Static",
-       kCredit,
-       {4, 241, 109, 19},
-       {5, 301, 136, 24}},
+      {&form.btnSelect, "Button", "&Select", {117, 238, 61, 21}, {146, 298, 76, 26}},
+      {&form.btnDel, "Button", "&Remove", {282, 238, 58, 21}, {353, 298, 73, 26}},
+      {&form.btnChange, "Button", "&Change", {229, 238, 54, 21}, {286, 298, 68, 26}},
+      {&form.lstGames, "ListBox", "", {-1, -1, 341, 238}, {-1, -1, 426, 298}},
+      {&form.btnAdd, "Button", "&Add", {183, 238, 47, 21}, {229, 298, 59, 26}},
+      {&form.lblCredits, "Static", kCredit, {4, 241, 109, 19}, {5, 301, 136, 24}},
   };
   for (const Expected& e : table) {
+    SCOPED_TRACE(e.windowClass + (" " + e.caption));
     HWND hwnd = HwndOf(*e.control);
-    EXPECT_EQ(GetParent(hwnd), main) << e.name;
-    EXPECT_EQ(ClassOf(hwnd), e.windowClass) << e.name;
-    EXPECT_EQ(TextOf(hwnd), e.caption) << e.name;
-    EXPECT_EQ(RectInParent(hwnd), ForDpi(e, dpi)) << e.name;
+    EXPECT_EQ(GetParent(hwnd), main);
+    EXPECT_EQ(ClassOf(hwnd), e.windowClass);
+    EXPECT_EQ(TextOf(hwnd), e.caption);
+    EXPECT_EQ(RectInParent(hwnd), dpi == 120 ? e.at120 : e.at96);
   }
   RECT client;
   GetClientRect(main, &client);
