@@ -86,42 +86,31 @@ class EditorOnWindowsTest : public ToolkitTest {
   }
 };
 
-TEST_F(EditorOnWindowsTest, WritesTheBlankCardWithItsMissingFolders) {
-  const std::string card = scratch / "VGS\\Cards\\New\\game.mem";
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  // Nothing else is left beside it, such as the file it was written through.
+// A card with missing folders, at a drive root, and over an empty file: the
+// blank card and nothing else is left (such as the file it was written
+// through); on a drive that does not exist nothing is made.
+TEST_F(EditorOnWindowsTest, WritesTheBlankCardWhereverItCan) {
+  char missing[] = "Q:";
+  while (missing[0] < 'Y' &&
+         GetDriveTypeA((missing + std::string("\\")).c_str()) != DRIVE_NO_ROOT_DIR)
+    ++missing[0];
+  ASSERT_TRUE(testing::WriteFileBytes(scratch / "empty.mem", ""));
+  const std::string root = "C:\\slotmate-test-card.mem";
+  DeleteFileA(root.c_str());
+  for (const std::string& card :
+       {scratch / "VGS\\Cards\\New\\game.mem", root, scratch / "empty.mem",
+        missing + std::string("\\VGS\\a.mem")}) {
+    SCOPED_TRACE(card);
+    const bool possible = card[0] != missing[0];
+    EXPECT_EQ(game.FileExists(card), false);
+    EXPECT_EQ(game.CreateMemoryCard(card), possible);
+    if (possible) ExpectBlankCard(testing::ReadFileBytes(card));
+    EXPECT_EQ(game.FileExists(card), possible);
+  }
+  DeleteFileA(root.c_str());
   EXPECT_EQ(testing::EntriesOf(scratch / "VGS\\Cards\\New"),
             std::vector<std::string>{"game.mem"});
-}
-
-TEST_F(EditorOnWindowsTest, WritesACardAtADriveRoot) {
-  const std::string card = "C:\\slotmate-test-card.mem";
-  DeleteFileA(card.c_str());
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  DeleteFileA(card.c_str());
-}
-
-TEST_F(EditorOnWindowsTest, GrowsAnEmptyFileToTheFullCard) {
-  const std::string card = scratch / "empty.mem";
-  ASSERT_TRUE(testing::WriteFileBytes(card, ""));
-  EXPECT_FALSE(game.FileExists(card));
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  EXPECT_TRUE(game.FileExists(card));
-}
-
-TEST_F(EditorOnWindowsTest, ADriveThatDoesNotExistFailsAndLeavesNothing) {
-  char drives[8] = "Q:\\";
-  for (char letter = 'Q'; letter <= 'Y'; ++letter) {
-    drives[0] = letter;
-    if (GetDriveTypeA(drives) == DRIVE_NO_ROOT_DIR) break;
-  }
-  const std::string card = std::string(1, drives[0]) + ":\\VGS\\game.mem";
-  EXPECT_FALSE(game.CreateMemoryCard(card));
-  EXPECT_EQ(testing::ReadFileBytes(card), "<cannot open>");
-  EXPECT_EQ(GetFileAttributesA((std::string(1, drives[0]) + ":\\VGS").c_str()),
+  EXPECT_EQ(GetFileAttributesA((missing + std::string("\\VGS")).c_str()),
             INVALID_FILE_ATTRIBUTES);
 }
 
