@@ -17,6 +17,12 @@ namespace slotmate::fakes {
 
 class FakeWindow;
 
+// Runs a handler the program set, if it set one.
+template <class Handler, class... Args>
+void Fire(const Handler& handler, Args&&... args) {
+  if (handler) handler(std::forward<Args>(args)...);
+}
+
 template <class Interface>
 class FakeControlBase : public Interface {
  public:
@@ -43,9 +49,7 @@ class FakeClickable : public FakeControlBase<Interface> {
  public:
   FakeClickable(FakeWindow& w, const Design& s) : FakeControlBase<Interface>(w, s) {}
   void OnClick(std::function<void()> h) override { click_ = std::move(h); }
-  void Click() {
-    if (click_) click_();
-  }
+  void Click() { Fire(click_); }
 
  private:
   std::function<void()> click_;
@@ -81,7 +85,7 @@ class FakeTextBox : public FakeControlBase<platform::TextBox> {
   // box takes it in place of the selection, as far as its length limit allows.
   void Type(char c) {
     std::int16_t key = static_cast<unsigned char>(c);
-    if (keyPress_) keyPress_(key);
+    Fire(keyPress_, key);
     if (key == 0) return;
     if (key == 8) {
       if (selLength == 0 && selStart > 0) --selStart, selLength = 1;
@@ -103,9 +107,7 @@ class FakeTextBox : public FakeControlBase<platform::TextBox> {
   int selLength = 0;
 
  protected:
-  void GotFocus() override {
-    if (gotFocus_) gotFocus_();
-  }
+  void GotFocus() override { Fire(gotFocus_); }
 
  private:
   std::function<void()> gotFocus_;
@@ -146,9 +148,7 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
   std::string ToolTip() const override { return toolTip; }
   void OnClick(std::function<void()> h) override { click_ = std::move(h); }
   void OnDblClick(std::function<void()> h) override { dblClick_ = std::move(h); }
-  void DblClick() {
-    if (dblClick_) dblClick_();
-  }
+  void DblClick() { Fire(dblClick_); }
 
   std::vector<std::string> items;
   int index = -1;
@@ -170,7 +170,7 @@ class FakeTimer : public platform::Timer {
   void OnTimer(std::function<void()> h) override { tick_ = std::move(h); }
   // One tick of the clock: the handler runs only while the timer is enabled.
   void Tick() {
-    if (enabled && tick_) tick_();
+    if (enabled) Fire(tick_);
   }
   unsigned interval;
   bool enabled;
@@ -194,8 +194,7 @@ class FakePopupMenu : public platform::PopupMenu {
   }
   // The user chooses an item of the open menu.
   void Choose(int item) {
-    auto it = handlers_.find(item);
-    if (it != handlers_.end() && it->second) it->second();
+    if (auto it = handlers_.find(item); it != handlers_.end()) Fire(it->second);
   }
   std::vector<platform::MenuItemSpec> items;
   int popups = 0;
@@ -271,20 +270,14 @@ class FakeWindow : public platform::Window {
   }
 
   // What the user or the system does to the window.
-  void KeyDown(int keyCode, int shift = 0) {
-    if (keyDown_) keyDown_(keyCode, shift);
-  }
-  void MouseMove(std::uint32_t lParam) {
-    if (mouseMove_) mouseMove_(lParam);
-  }
+  void KeyDown(int keyCode, int shift = 0) { Fire(keyDown_, keyCode, shift); }
+  void MouseMove(std::uint32_t lParam) { Fire(mouseMove_, lParam); }
   bool RequestClose(platform::UnloadMode mode) {
     bool closes = !closeRequest_ || closeRequest_(mode);
     if (closes) Close();
     return closes;
   }
-  void TaskbarCreated() {
-    if (taskbarCreated_) taskbarCreated_();
-  }
+  void TaskbarCreated() { Fire(taskbarCreated_); }
 
   template <class T>
   T& Get(const std::string& name) {
