@@ -319,6 +319,8 @@ TEST(ResourcePictureTest, TheGifDecodesAtItsOwnSizeAndKeepsItsTransparency) {
   design.rect = {0, 0, 645, 660};
   design.resourceId = resources::kGamePicture;
   auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(design));
+  design.resourceId = 9999;  // a missing resource shows nothing
+  EXPECT_FALSE(dynamic_cast<Win32Picture&>(window->AddPicture(design)).HasPicture());
   ASSERT_TRUE(picture.HasPicture());
   const SIZE size = picture.PixelSize();
   EXPECT_EQ(size.cx, 43);
@@ -353,17 +355,6 @@ TEST(ResourcePictureTest, TheGifDecodesAtItsOwnSizeAndKeepsItsTransparency) {
   DeleteDC(dc);
 }
 
-TEST(ResourcePictureTest, AMissingResourceShowsNothing) {
-  Win32Toolkit toolkit;
-  auto window = toolkit.NewWindow(TestWindow());
-  platform::PictureSpec design;
-  design.resourceId = 9999;
-  auto& picture = dynamic_cast<Win32Picture&>(window->AddPicture(design));
-  EXPECT_FALSE(picture.HasPicture());
-}
-
-// The main window's credits label shows the toolkit's styles, colour and
-// tooltip of a label (MainWindowTest); here, its click and its tooltip.
 class LabelTest : public TextBoxTest {};
 
 TEST_F(LabelTest, ReportsClicksAndShowsItsToolTip) {
