@@ -4,6 +4,7 @@
 // program asked and plays the answers a test scripted. Calls that matter for
 // ordering are also written to a shared journal.
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <deque>
@@ -55,10 +56,7 @@ class FakeMedia : public platform::MediaControl {
  private:
   std::string open_;
   static std::uint32_t Write(const std::string& text, char* reply, unsigned length) {
-    if (length == 0) return 0;
-    std::size_t n = std::min<std::size_t>(text.size(), length - 1);
-    std::memcpy(reply, text.data(), n);
-    reply[n] = '\0';
+    if (length > 0) std::strncpy(reply, text.c_str(), length)[length - 1] = '\0';
     return 0;
   }
 };
@@ -84,9 +82,8 @@ class FakeTray : public platform::Tray {
     return succeed;
   }
   int Count(std::uint32_t message) const {
-    int n = 0;
-    for (const auto& call : calls) n += call.message == message;
-    return n;
+    return int(std::count_if(calls.begin(), calls.end(),
+                             [&](const Call& c) { return c.message == message; }));
   }
 };
 
@@ -182,16 +179,13 @@ class FakeFiles : public platform::Files {
   int replaces = 0;
 
   std::optional<std::uint64_t> Length(const std::string& path) override {
-    if (Unreachable(path)) return std::nullopt;
-    auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
-    return it->second.size();
+    auto bytes = Read(path, std::string::npos);
+    return bytes ? std::optional<std::uint64_t>(bytes->size()) : std::nullopt;
   }
   std::optional<std::string> Read(const std::string& path,
                                   std::size_t maxBytes) override {
-    if (Unreachable(path)) return std::nullopt;
     auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
+    if (Unreachable(path) || it == files.end()) return std::nullopt;
     return it->second.substr(0, maxBytes);
   }
   std::optional<std::string> ReplaceWhole(const std::string& path,
@@ -212,10 +206,9 @@ class FakeFiles : public platform::Files {
 
  private:
   bool Unreachable(const std::string& path) const {
-    if (path.empty()) return true;
-    for (const auto& root : notReady)
-      if (path.starts_with(root)) return true;
-    return false;
+    return path.empty() || std::any_of(notReady.begin(), notReady.end(), [&](auto& root) {
+             return path.starts_with(root);
+           });
   }
 };
 
@@ -308,27 +301,29 @@ class FakeDialogs : public platform::Dialogs {
                   const std::string& title, std::uint32_t style) override {
     messages.push_back({text, title, style, owner});
     if (whileOpen) whileOpen();
-    if (!answers.empty()) {
-      int answer = answers.front();
-      answers.pop_front();
-      return answer;
-    }
-    return (style & 0xF) == platform::kMbYesNo ? platform::kIdNo : platform::kIdOk;
+    return Next(answers,
+                (style & 0xF) == platform::kMbYesNo ? platform::kIdNo : platform::kIdOk);
   }
   std::string InputBox(platform::WindowHandle, const std::string& prompt,
                        const std::string& title,
                        const std::string& defaultText) override {
     inputs.push_back({prompt, title, defaultText});
-    if (typed.empty()) return "";
-    std::string text = typed.front();
-    typed.pop_front();
-    return text;
+    return Next(typed, std::string());
   }
   int ShowOpenFileDialog(platform::OpenFileNameRecord& record) override {
     fileDialogs.push_back(record);
     if (!chosenFile) return 0;
     record.lpstrFile = *chosenFile + std::string(1, '\0');
     return 1;
+  }
+
+ private:
+  template <class T>
+  static T Next(std::deque<T>& script, T unscripted) {
+    if (script.empty()) return unscripted;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
   }
 };
 

@@ -17,6 +17,12 @@ namespace slotmate::fakes {
 
 class FakeWindow;
 
+// Runs a handler the program set, if it set one.
+template <class Handler, class... Args>
+void Fire(const Handler& handler, Args&&... args) {
+  if (handler) handler(std::forward<Args>(args)...);
+}
+
 template <class Interface>
 class FakeControlBase : public Interface {
  public:
@@ -37,39 +43,23 @@ class FakeControlBase : public Interface {
   virtual void GotFocus() {}
 };
 
-class FakeButton : public FakeControlBase<platform::Button> {
+// A button or a label: a control the user clicks.
+template <class Interface, class Design>
+class FakeClickable : public FakeControlBase<Interface> {
  public:
-  FakeButton(FakeWindow& w, const platform::ButtonSpec& s)
-      : FakeControlBase(w, s), style(s) {}
+  FakeClickable(FakeWindow& w, const Design& s) : FakeControlBase<Interface>(w, s) {}
   void OnClick(std::function<void()> h) override { click_ = std::move(h); }
-  void Click() {
-    if (click_) click_();
-  }
-  platform::ButtonSpec style;
+  void Click() { Fire(click_); }
 
  private:
   std::function<void()> click_;
 };
-
-class FakeLabel : public FakeControlBase<platform::Label> {
- public:
-  FakeLabel(FakeWindow& w, const platform::LabelSpec& s)
-      : FakeControlBase(w, s), style(s) {}
-  void OnClick(std::function<void()> h) override { click_ = std::move(h); }
-  void Click() {
-    if (click_) click_();
-  }
-  platform::LabelSpec style;
-
- private:
-  std::function<void()> click_;
-};
+using FakeButton = FakeClickable<platform::Button, platform::ButtonSpec>;
+using FakeLabel = FakeClickable<platform::Label, platform::LabelSpec>;
 
 class FakePicture : public FakeControlBase<platform::Picture> {
  public:
-  FakePicture(FakeWindow& w, const platform::PictureSpec& s)
-      : FakeControlBase(w, s), resourceId(s.resourceId) {}
-  int resourceId;
+  FakePicture(FakeWindow& w, const platform::PictureSpec& s) : FakeControlBase(w, s) {}
 };
 
 class FakeTextBox : public FakeControlBase<platform::TextBox> {
@@ -95,7 +85,7 @@ class FakeTextBox : public FakeControlBase<platform::TextBox> {
   // box takes it in place of the selection, as far as its length limit allows.
   void Type(char c) {
     std::int16_t key = static_cast<unsigned char>(c);
-    if (keyPress_) keyPress_(key);
+    Fire(keyPress_, key);
     if (key == 0) return;
     if (key == 8) {
       if (selLength == 0 && selStart > 0) --selStart, selLength = 1;
@@ -117,9 +107,7 @@ class FakeTextBox : public FakeControlBase<platform::TextBox> {
   int selLength = 0;
 
  protected:
-  void GotFocus() override {
-    if (gotFocus_) gotFocus_();
-  }
+  void GotFocus() override { Fire(gotFocus_); }
 
  private:
   std::function<void()> gotFocus_;
@@ -139,13 +127,9 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
     items.insert(items.end(), std::make_move_iterator(more.begin()),
                  std::make_move_iterator(more.end()));
   }
-  void SetItem(int i, const std::string& item) override {
-    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
-    items[i] = item;
-  }
+  void SetItem(int i, const std::string& item) override { items[Row(i)] = item; }
   void RemoveItem(int i) override {
-    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
-    items.erase(items.begin() + i);
+    items.erase(items.begin() + Row(i));
     if (index == i)
       index = -1;
     else if (index > i)
@@ -157,26 +141,25 @@ class FakeListBox : public FakeControlBase<platform::ListBox> {
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override {
-    if (i < -1 || i >= Count()) throw std::out_of_range("list row");
-    index = i;
-    ++selectionChanges;
+    index = i == -1 ? -1 : Row(i);
     if (click_) click_();
   }
   void SetToolTip(const std::string& t) override { toolTip = t; }
   std::string ToolTip() const override { return toolTip; }
   void OnClick(std::function<void()> h) override { click_ = std::move(h); }
   void OnDblClick(std::function<void()> h) override { dblClick_ = std::move(h); }
-  void DblClick() {
-    if (dblClick_) dblClick_();
-  }
+  void DblClick() { Fire(dblClick_); }
 
   std::vector<std::string> items;
   int index = -1;
-  int selectionChanges = 0;
   std::string toolTip;
 
  private:
   std::function<void()> click_, dblClick_;
+  int Row(int i) const {
+    if (i < 0 || i >= Count()) throw std::out_of_range("list row");
+    return i;
+  }
 };
 
 class FakeTimer : public platform::Timer {
@@ -187,7 +170,7 @@ class FakeTimer : public platform::Timer {
   void OnTimer(std::function<void()> h) override { tick_ = std::move(h); }
   // One tick of the clock: the handler runs only while the timer is enabled.
   void Tick() {
-    if (enabled && tick_) tick_();
+    if (enabled) Fire(tick_);
   }
   unsigned interval;
   bool enabled;
@@ -207,18 +190,14 @@ class FakePopupMenu : public platform::PopupMenu {
   }
   void Popup() override {
     ++popups;
-    ++open;
     if (whileOpen) whileOpen(*this);
-    --open;
   }
   // The user chooses an item of the open menu.
   void Choose(int item) {
-    auto it = handlers_.find(item);
-    if (it != handlers_.end() && it->second) it->second();
+    if (auto it = handlers_.find(item); it != handlers_.end()) Fire(it->second);
   }
   std::vector<platform::MenuItemSpec> items;
   int popups = 0;
-  int open = 0;
   std::function<void(FakePopupMenu&)> whileOpen;
 
  private:
@@ -291,20 +270,14 @@ class FakeWindow : public platform::Window {
   }
 
   // What the user or the system does to the window.
-  void KeyDown(int keyCode, int shift = 0) {
-    if (keyDown_) keyDown_(keyCode, shift);
-  }
-  void MouseMove(std::uint32_t lParam) {
-    if (mouseMove_) mouseMove_(lParam);
-  }
+  void KeyDown(int keyCode, int shift = 0) { Fire(keyDown_, keyCode, shift); }
+  void MouseMove(std::uint32_t lParam) { Fire(mouseMove_, lParam); }
   bool RequestClose(platform::UnloadMode mode) {
     bool closes = !closeRequest_ || closeRequest_(mode);
     if (closes) Close();
     return closes;
   }
-  void TaskbarCreated() {
-    if (taskbarCreated_) taskbarCreated_();
-  }
+  void TaskbarCreated() { Fire(taskbarCreated_); }
 
   template <class T>
   T& Get(const std::string& name) {
@@ -327,7 +300,6 @@ class FakeWindow : public platform::Window {
   int modalShows = 0;
   platform::Window* owner = nullptr;
   std::string focused;  // the name of the control with the focus
-  std::vector<std::string> creationOrder;
   std::map<std::string, std::unique_ptr<platform::Control>> controls;
   std::map<std::string, std::unique_ptr<FakeTimer>> timers;
   std::map<std::string, std::unique_ptr<FakePopupMenu>> menus;
@@ -337,7 +309,6 @@ class FakeWindow : public platform::Window {
   T& Add(const Design& s) {
     auto control = std::make_unique<T>(*this, s);
     T& ref = *control;
-    creationOrder.push_back(s.name);
     controls[s.name] = std::move(control);
     return ref;
   }
@@ -362,10 +333,6 @@ class FakeToolkit : public platform::Toolkit {
     for (auto* w : windows)
       if (w->design.name == name) return *w;
     throw std::out_of_range("no window " + name);
-  }
-  bool HasWindow(const std::string& name) const {
-    return std::any_of(windows.begin(), windows.end(),
-                       [&](auto* w) { return w->design.name == name; });
   }
 
   // Runs while a window is shown modally: the user's actions in it. A script

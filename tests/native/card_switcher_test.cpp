@@ -59,17 +59,17 @@ TEST_F(CardSwitcherTest, WithoutTheEmulatorWritesTheValueAndSendsNoKeys) {
 
 struct NoSwitchCase {
   const char* name;
-  std::vector<std::string> rows;
+  std::string row;
+  int selected;                          // the row selected afterwards
   std::optional<std::size_t> cardBytes;  // the card file C:\VGS\some.mem
-  std::string bootFile;
-  int selected;  // the row selected afterwards
+  std::string bootFile = testing_support::kBootSlus453;
 };
 
 class NoSwitchTest : public CardSwitcherTest,
                      public ::testing::WithParamInterface<NoSwitchCase> {};
 
 TEST_P(NoSwitchTest, LeavesRegistryAndEmulatorAlone) {
-  Rows(GetParam().rows);
+  Rows({GetParam().row});
   if (GetParam().cardBytes) Card("C:\\VGS\\some.mem", *GetParam().cardBytes);
   fake.files.files["E:\\system.cnf"] = GetParam().bootFile;
   fake.desktop.captions = {kEmulator};
@@ -81,36 +81,18 @@ TEST_P(NoSwitchTest, LeavesRegistryAndEmulatorAlone) {
   EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
+const char kRow[] = "SLUS-00453 Some Game\tC:\\VGS\\some.mem";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, NoSwitchTest,
     ::testing::Values(
-        NoSwitchCase{"GameNotCatalogued",
-                     {"SCUS-94491 Other\tC:\\VGS\\some.mem"},
-                     131136,
-                     testing_support::kBootSlus453,
-                     -1},
-        NoSwitchCase{"CardMissing",
-                     {"SLUS-00453 Some Game\tC:\\VGS\\some.mem"},
-                     std::nullopt,
-                     testing_support::kBootSlus453,
-                     0},
-        NoSwitchCase{"CardEmpty",
-                     {"SLUS-00453 Some Game\tC:\\VGS\\some.mem"},
-                     0,
-                     testing_support::kBootSlus453,
-                     0},
-        NoSwitchCase{"RowWithoutCardPath",
-                     {"SLUS-00453 Some Game"},
-                     131136,
-                     testing_support::kBootSlus453,
-                     0},
-        NoSwitchCase{
-            "NoBootLine", {"SLUS-00453 Some Game\tC:\\VGS\\some.mem"}, 131136, "", -1},
-        NoSwitchCase{"ShortIdMatchesNoRegularRow",
-                     {"SLUS-00453 Some Game\tC:\\VGS\\some.mem"},
-                     131136,
-                     "BOOT = cdrom:\\S",
-                     -1}),
+        NoSwitchCase{"GameNotCatalogued", "SCUS-94491 Other\tC:\\VGS\\some.mem", -1,
+                     131136},
+        NoSwitchCase{"CardMissing", kRow, 0, std::nullopt},
+        NoSwitchCase{"CardEmpty", kRow, 0, 0},
+        NoSwitchCase{"RowWithoutCardPath", "SLUS-00453 Some Game", 0, 131136},
+        NoSwitchCase{"NoBootLine", kRow, -1, 131136, ""},
+        NoSwitchCase{"ShortIdMatchesNoRegularRow", kRow, -1, 131136, "BOOT = cdrom:\\S"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CardSwitcherTest, FirstOfTwoRowsWithTheIdWinsAndCaseIsIgnored) {
@@ -187,10 +169,7 @@ TEST_F(SetKeyValueTest, ReplacesTheValueAndKeepsTheOthers) {
   EXPECT_EQ(std::count(journal.begin(), journal.end(),
                        std::string("RegCreateKey ") + kMemoryCardsKey),
             0);
-}
-
-TEST_F(SetKeyValueTest, EmptyTextIsOneNulByte) {
-  EXPECT_TRUE(Set(""));
+  EXPECT_TRUE(Set(""));  // empty text is one NUL byte
   EXPECT_EQ(registry.Find(kMemoryCardsKey, "Bank 00 Slot 00")->data,
             std::string(1, '\0'));
 }

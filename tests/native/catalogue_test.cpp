@@ -81,36 +81,38 @@ TEST(CatalogueTextTest, EveryRowEndsWithCrLf) {
   EXPECT_EQ(JoinCatalogueText({}), "");
 }
 
+// The catalogue is read from the program's folder, a drive root included;
+// blank rows stay; a missing or empty one leaves the list without tooltip.
 TEST_F(MainWindowTest, LoadsTheRowsFromTheProgramsFolderAndSetsTheToolTip) {
-  Catalogue("SLUS-00453 A\tC:\\a.mem\r\n\r\nSCUS-94491 B\tC:\\b.mem");
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(list().items, (std::vector<std::string>{"SLUS-00453 A\tC:\\a.mem", "",
-                                                    "SCUS-94491 B\tC:\\b.mem"}));
-  EXPECT_EQ(list().toolTip, "3 games listed");
-  EXPECT_FALSE(form->DataChanged);
-}
-
-TEST_F(MainWindowTest, OneRowSaysOneGamesListed) {
-  Catalogue("SLUS-00453 A\tC:\\a.mem\r\n");
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(list().toolTip, "1 games listed");
-}
-
-TEST_F(MainWindowTest, ProgramAtADriveRootFindsItsCatalogue) {
-  fake.process.folder = "D:\\";
-  fake.files.files["D:\\games.txt"] = "SLUS-00453 A\tC:\\a.mem\r\n";
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(list().Count(), 1);
-}
-
-TEST_F(MainWindowTest, MissingOrEmptyCatalogueLeavesTheListEmptyWithoutToolTip) {
-  for (std::optional<std::string> file :
-       {std::optional<std::string>(), std::optional<std::string>("")}) {
-    fake.files.files.erase(kGames);
-    if (file) Catalogue(*file);
+  struct Case {
+    std::string folder;
+    std::optional<std::string> text;
+    std::vector<std::string> rows;
+    std::string toolTip;
+  };
+  const Case cases[] = {
+      {"C:\\Games\\Slotmate",
+       "SLUS-00453 A\tC:\\a.mem\r\n\r\nSCUS-94491 B\tC:\\b.mem",
+       {"SLUS-00453 A\tC:\\a.mem", "", "SCUS-94491 B\tC:\\b.mem"},
+       "3 games listed"},
+      {"D:\\",
+       "SLUS-00453 A\tC:\\a.mem\r\n",
+       {"SLUS-00453 A\tC:\\a.mem"},
+       "1 games listed"},
+      {"C:\\Games\\Slotmate", std::nullopt, {}, ""},
+      {"C:\\Games\\Slotmate", "", {}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder + " " + c.text.value_or("<none>"));
+    fake.files.files.clear();
+    fake.process.folder = c.folder;
+    const std::string file =
+        c.folder + (c.folder.ends_with('\\') ? "" : "\\") + "games.txt";
+    if (c.text) fake.files.files[file] = *c.text;
     ASSERT_TRUE(Start());
-    EXPECT_EQ(list().Count(), 0);
-    EXPECT_EQ(list().toolTip, "");
+    EXPECT_EQ(list().items, c.rows);
+    EXPECT_EQ(list().toolTip, c.toolTip);
+    EXPECT_FALSE(form->DataChanged);
   }
 }
 

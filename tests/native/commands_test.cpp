@@ -22,39 +22,39 @@ class CommandsTest : public MainWindowTest {
   }
 };
 
-TEST_F(CommandsTest, RemoveAnsweredNoChangesNothing) {
-  Load("a\r\nb\r\n");
-  list().SetListIndex(0);
-  window().button("btnDel").Click();
-  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-  EXPECT_EQ(fake.dialogs.messages[0].text, "Remove this game from the list?");
-  EXPECT_EQ(fake.dialogs.messages[0].style, 0x124u);
-  EXPECT_EQ(fake.dialogs.messages[0].title, "Slotmate");
-  EXPECT_EQ(list().Count(), 2);
-  EXPECT_FALSE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "2 games listed");
-}
-
-TEST_F(CommandsTest, RemovingTheOnlyRowLeavesAnEmptyListWithTheButtonsEnabled) {
-  Load("a\r\n");
-  list().SetListIndex(0);
-  fake.dialogs.answers = {platform::kIdYes};
-  window().button("btnDel").Click();
-  EXPECT_EQ(list().Count(), 0);
-  EXPECT_EQ(list().index, -1);
-  EXPECT_TRUE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "0 games listed");
-  EXPECT_TRUE(window().button("btnChange").enabled);
-  EXPECT_TRUE(window().button("btnDel").enabled);
-}
-
-TEST_F(CommandsTest, DeleteKeyOnAnEmptyListAsksAndMarksTheCatalogueChanged) {
-  Load("");
-  fake.dialogs.answers = {platform::kIdYes};
-  window().KeyDown(kVkDelete);
-  EXPECT_EQ(Messages(), std::vector<std::string>{"Remove this game from the list?"});
-  EXPECT_TRUE(form->DataChanged);
-  EXPECT_EQ(list().toolTip, "0 games listed");
+// Remove asks first; Yes removes the selected row, even on an empty list
+// (through the Delete key), and leaves Change and Remove enabled.
+TEST_F(CommandsTest, RemoveAsksAndRemovesOnYes) {
+  struct Case {
+    std::string catalogue;
+    int answer;
+    bool byKey;
+    int rowsAfter;
+    std::string toolTip;
+  };
+  for (const Case& c : {Case{"a\r\nb\r\n", platform::kIdNo, false, 2, "2 games listed"},
+                        Case{"a\r\n", platform::kIdYes, false, 0, "0 games listed"},
+                        Case{"", platform::kIdYes, true, 0, "0 games listed"}}) {
+    SCOPED_TRACE(c.catalogue);
+    fake.dialogs.messages.clear();
+    Load(c.catalogue);
+    if (list().Count() > 0) list().SetListIndex(0);
+    fake.dialogs.answers = {c.answer};
+    if (c.byKey)
+      window().KeyDown(kVkDelete);
+    else
+      window().button("btnDel").Click();
+    ASSERT_EQ(fake.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fake.dialogs.messages[0].text, "Remove this game from the list?");
+    EXPECT_EQ(fake.dialogs.messages[0].style, 0x124u);
+    EXPECT_EQ(fake.dialogs.messages[0].title, "Slotmate");
+    EXPECT_EQ(list().Count(), c.rowsAfter);
+    EXPECT_EQ(list().index, c.answer == platform::kIdYes ? -1 : 0);
+    EXPECT_EQ(form->DataChanged, c.answer == platform::kIdYes);
+    EXPECT_EQ(list().toolTip, c.toolTip);
+    EXPECT_TRUE(window().button("btnChange").enabled);
+    EXPECT_TRUE(window().button("btnDel").enabled);
+  }
 }
 
 TEST_F(CommandsTest, ClickingTheListEnablesChangeAndRemoveByTheRowCount) {
@@ -73,27 +73,6 @@ constexpr char kThreeGames[] =
     "SCES-01234 Gran Turismo\tC:\\VGS\\gt.mem\r\n"
     "SLUS-00999 Final Lap\tC:\\VGS\\slus\\fl.mem\r\n";
 
-TEST_F(CommandsTest, FindSearchesFromTheTopAndFThreeStepsOnThenSaysNotFoundOnce) {
-  Load(kThreeGames);
-  list().SetListIndex(2);
-  fake.dialogs.typed = {"final"};
-  window().KeyDown(kVkF);
-  ASSERT_EQ(fake.dialogs.inputs.size(), 1u);
-  EXPECT_EQ(fake.dialogs.inputs[0].prompt, "Text to search:");
-  EXPECT_EQ(fake.dialogs.inputs[0].title, "Find");
-  EXPECT_EQ(fake.dialogs.inputs[0].defaultText, "");
-  EXPECT_EQ(list().index, 0);
-  window().KeyDown(kVkF3);
-  EXPECT_EQ(list().index, 2);
-  window().KeyDown(kVkF3);
-  EXPECT_EQ(list().index, -1);
-  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-  EXPECT_EQ(fake.dialogs.messages[0].text, "'final' not found.");
-  EXPECT_EQ(fake.dialogs.messages[0].style, 0x40u);
-  window().KeyDown(kVkF3);
-  EXPECT_EQ(list().index, 0);
-}
-
 struct FindCase {
   const char* name;
   std::string catalogue;
@@ -103,10 +82,17 @@ struct FindCase {
 
 class FindTest : public CommandsTest, public ::testing::WithParamInterface<FindCase> {};
 
+// F searches from the top whatever is selected; F3 steps on, says "not found"
+// once past the last match and clears the selection; F3 then starts over.
 TEST_P(FindTest, StepsThroughTheMatchingRows) {
   Load(GetParam().catalogue);
+  if (list().Count() > 0) list().SetListIndex(list().Count() - 1);
   fake.dialogs.typed = {GetParam().text};
   window().KeyDown(kVkF, 2 /* Ctrl */);
+  ASSERT_EQ(fake.dialogs.inputs.size(), 1u);
+  EXPECT_EQ(fake.dialogs.inputs[0].prompt, "Text to search:");
+  EXPECT_EQ(fake.dialogs.inputs[0].title, "Find");
+  EXPECT_EQ(fake.dialogs.inputs[0].defaultText, "");
   std::vector<int> hits;
   while (list().index >= 0 && hits.size() < 10) {
     hits.push_back(list().index);
@@ -114,6 +100,9 @@ TEST_P(FindTest, StepsThroughTheMatchingRows) {
   }
   EXPECT_EQ(hits, GetParam().hits);
   EXPECT_EQ(Messages(), std::vector<std::string>{"'" + GetParam().text + "' not found."});
+  EXPECT_EQ(fake.dialogs.messages[0].style, 0x40u);
+  window().KeyDown(kVkF3);
+  EXPECT_EQ(list().index, GetParam().hits.empty() ? -1 : GetParam().hits[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"WordOfATitle", kThreeGames, "TURISMO", {1}},
                       FindCase{"PartOfAPath", kThreeGames, "\\vgs\\slus", {2}},
                       FindCase{"Blanks", kThreeGames, " ", {0, 1, 2}},
+                      FindCase{"WordAtTheStartOfTitles", kThreeGames, "final", {0, 2}},
                       FindCase{"NothingMatches", kThreeGames, "zelda", {}},
                       FindCase{"EmptyCatalogue", "", "zelda", {}},
                       FindCase{"AccentedLetterInAnyCase",

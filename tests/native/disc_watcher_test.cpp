@@ -9,18 +9,14 @@ namespace {
 
 using testing_support::MainWindowTest;
 
-// A step of the user or the clock, and the number of card switches seen
-// after it.
-struct Step {
-  std::string action;  // "insert E:", "audio E:", "eject E:", "mute E:", "tick",
-                       // "shift down", "shift up", "menu enabled"
-  int switches;
-};
-
 struct WatchCase {
   const char* name;
   std::vector<std::string> drives;  // CD-ROM drives of the machine
-  std::vector<Step> steps;
+  // Steps of the user or the clock, each followed by the number of card
+  // switches seen after it: "insert E: 0, tick 1". A step is one of "insert E:",
+  // "audio E:", "eject E:", "mute E:", "tick", "shift down", "shift up" and
+  // "menu enabled".
+  std::string steps;
 };
 
 class DiscWatcherTest : public MainWindowTest,
@@ -58,9 +54,11 @@ TEST_P(DiscWatcherTest, SwitchesEachInsertedDiscOnce) {
   Catalogue("SLUS-00453 Some Game\tC:\\VGS\\some.mem\r\n");
   Card("C:\\VGS\\some.mem");
   ASSERT_TRUE(Start());
-  for (const auto& step : GetParam().steps) {
-    Do(step.action);
-    EXPECT_EQ(Switches(), step.switches) << "after " << step.action;
+  std::istringstream steps(GetParam().steps);
+  for (std::string step; std::getline(steps, step, ',');) {
+    const auto last = step.find_last_of(' ');
+    Do(step.substr(0, last));  // Do reads the words, blanks around them aside
+    EXPECT_EQ(Switches(), std::stoi(step.substr(last + 1))) << "after " << step;
   }
 }
 
@@ -69,69 +67,34 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WatchCase{"InsertStayEjectReinsert",
                   {"E:"},
-                  {{"insert E:", 0},
-                   {"tick", 1},
-                   {"tick", 1},
-                   {"tick", 1},
-                   {"eject E:", 1},
-                   {"tick", 1},
-                   {"insert E:", 1},
-                   {"tick", 2}}},
+                  "insert E: 0, tick 1, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, "
+                  "tick 2"},
         WatchCase{"ShiftHeldAtInsertion",
                   {"E:"},
-                  {{"insert E:", 0},
-                   {"shift down", 0},
-                   {"tick", 0},
-                   {"shift up", 0},
-                   {"tick", 0},
-                   {"eject E:", 0},
-                   {"tick", 0},
-                   {"insert E:", 0},
-                   {"tick", 1}}},
+                  "insert E: 0, shift down 0, tick 0, shift up 0, tick 0, eject E: 0, "
+                  "tick 0, insert E: 0, tick 1"},
+        // The boot file appears while the disc stays in.
         WatchCase{"DiscWithoutBootFileCountsAsHandled",
                   {"E:"},
-                  {{"audio E:", 0},
-                   {"tick", 0},
-                   {"insert E:", 0},  // the boot file appears while it stays in
-                   {"tick", 0}}},
-        WatchCase{
-            "UnansweredStatusKeepsThePreviousAnswer",
-            {"E:"},
-            {{"insert E:", 0}, {"tick", 1}, {"mute E:", 1}, {"tick", 1}, {"tick", 1}}},
+                  "audio E: 0, tick 0, insert E: 0, tick 0"},
+        WatchCase{"UnansweredStatusKeepsThePreviousAnswer",
+                  {"E:"},
+                  "insert E: 0, tick 1, mute E: 1, tick 1, tick 1"},
         WatchCase{"UnansweredStatusFromTheStartSeesNoDisc",
                   {"E:"},
-                  {{"insert E:", 0}, {"mute E:", 0}, {"tick", 0}}},
+                  "insert E: 0, mute E: 0, tick 0"},
         WatchCase{"DiscExchangedWhileWatchingIsOff",
                   {"E:"},
-                  {{"insert E:", 0},
-                   {"tick", 1},
-                   {"menu enabled", 1},
-                   {"eject E:", 1},
-                   {"tick", 1},
-                   {"insert E:", 1},
-                   {"menu enabled", 1},
-                   {"tick", 1}}},
+                  "insert E: 0, tick 1, menu enabled 1, eject E: 1, tick 1, insert E: 1, "
+                  "menu enabled 1, tick 1"},
         WatchCase{"DiscBehindAnEmptyDriveIsSwitchedOnce",
                   {"F:", "E:"},
-                  {{"insert E:", 0},
-                   {"tick", 1},
-                   {"tick", 1},
-                   {"tick", 1},
-                   {"eject E:", 1},
-                   {"tick", 1},
-                   {"insert E:", 1},
-                   {"tick", 2}}},
+                  "insert E: 0, tick 1, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, "
+                  "tick 2"},
         WatchCase{"SecondDiscInTheOtherDriveWaitsForBothToEmpty",
                   {"F:", "E:"},
-                  {{"insert E:", 0},
-                   {"tick", 1},
-                   {"eject E:", 1},
-                   {"insert F:", 1},
-                   {"tick", 1},
-                   {"eject F:", 1},
-                   {"tick", 1},
-                   {"insert E:", 1},
-                   {"tick", 2}}}),
+                  "insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
+                  "tick 1, insert E: 1, tick 2"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(MainWindowTest, SendsTheThreeMediaCommandsPerDriveAndStopsAtTheFirstDisc) {

@@ -90,21 +90,16 @@ INSTANTIATE_TEST_SUITE_P(
                      false}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(MainWindowTest, DiscInTheDriveAtStartIsSwitchedBeforeTheWindowShows) {
-  Catalogue("SLUS-00453 Some Game\tC:\\VGS\\some.mem\r\n");
-  Card("C:\\VGS\\some.mem");
-  InsertDisc("E:");
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(Switches(), 1);
-  EXPECT_EQ(CardValue(), std::string("C:\\VGS\\some.mem") + '\0');
-}
-
-TEST_F(MainWindowTest, WindowShowsBehindAnEmulatorThatIsTakingItsKeys) {
+// A disc in the drive at start is switched before the window shows, and the
+// window shows behind the emulator, which is taking its keys.
+TEST_F(MainWindowTest, DiscAtStartIsSwitchedAndTheWindowShowsBehindTheEmulator) {
   Catalogue("SLUS-00453 Some Game\tC:\\VGS\\some.mem\r\n");
   Card("C:\\VGS\\some.mem");
   InsertDisc("E:");
   fake.desktop.captions = {"Connectix Virtual Game Station"};
   ASSERT_TRUE(Start());
+  EXPECT_EQ(Switches(), 1);
+  EXPECT_EQ(CardValue(), std::string("C:\\VGS\\some.mem") + '\0');
   EXPECT_FALSE(fake.desktop.keys.empty());
   EXPECT_TRUE(window().visible);
   EXPECT_FALSE(window().active);
@@ -116,6 +111,7 @@ TEST_F(MainWindowTest, WindowShowsBehindAnEmulatorThatIsTakingItsKeys) {
 
 struct FileCase {
   const char* name;
+  std::string path;
   std::optional<std::string> content;
   bool exists;
 };
@@ -125,23 +121,19 @@ class FileExistsTest : public MainWindowTest,
 
 TEST_P(FileExistsTest, OnlyAFileWithBytesExists) {
   ASSERT_TRUE(Start());
-  if (GetParam().content) fake.files.files["C:\\x.mem"] = *GetParam().content;
-  EXPECT_EQ(form->FileExists("C:\\x.mem"), GetParam().exists);
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, FileExistsTest,
-                         ::testing::Values(FileCase{"Missing", std::nullopt, false},
-                                           FileCase{"Empty", "", false},
-                                           FileCase{"OneByte", "x", true}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST_F(MainWindowTest, FileExistsIsFalseOnADriveThatIsNotReadyAndForAnEmptyPath) {
-  ASSERT_TRUE(Start());
   fake.files.notReady.insert("F:");
-  fake.files.files["F:\\system.cnf"] = "x";
-  EXPECT_FALSE(form->FileExists("F:\\system.cnf"));
-  EXPECT_FALSE(form->FileExists(""));
+  if (GetParam().content) fake.files.files[GetParam().path] = *GetParam().content;
+  EXPECT_EQ(form->FileExists(GetParam().path), GetParam().exists);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileExistsTest,
+    ::testing::Values(FileCase{"Missing", "C:\\x.mem", std::nullopt, false},
+                      FileCase{"Empty", "C:\\x.mem", "", false},
+                      FileCase{"OneByte", "C:\\x.mem", "x", true},
+                      FileCase{"DriveNotReady", "F:\\system.cnf", "x", false},
+                      FileCase{"EmptyPath", "", std::nullopt, false}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace slotmate

@@ -106,35 +106,27 @@ class ActivateTest : public ::testing::Test {
   Win32Desktop desktop_;
 };
 
-TEST_F(ActivateTest, PrefersTheExactCaptionToALongerOne) {
-  const WindowHandle exact = TopLevelWindow(Caption(" Emulator"));
-  const WindowHandle longer = TopLevelWindow(Caption(" Emulator - Game"));  // above exact
-  SetForegroundWindow(other_.get());
-  PumpMessages();
-  EXPECT_TRUE(desktop_.ActivateWindowByCaption(Caption(" Emulator")));
-  PumpMessages();
-  EXPECT_EQ(GetForegroundWindow(), exact.get());
-}
-
-TEST_F(ActivateTest, FallsBackToACaptionThatBeginsWithTheText) {
-  const WindowHandle longer = TopLevelWindow(Caption(" Emulator - Game"));
-  SetForegroundWindow(other_.get());
-  PumpMessages();
-  EXPECT_TRUE(desktop_.ActivateWindowByCaption(Caption(" Emulator")));
-  PumpMessages();
-  EXPECT_EQ(GetForegroundWindow(), longer.get());
-}
-
-TEST_F(ActivateTest, RestoresAMinimisedWindow) {
-  const WindowHandle exact = TopLevelWindow(Caption(" Emulator"));
-  ShowWindow(exact.get(), SW_MINIMIZE);
-  SetForegroundWindow(other_.get());
-  PumpMessages();
-  ASSERT_TRUE(IsIconic(exact.get()));
-  EXPECT_TRUE(desktop_.ActivateWindowByCaption(Caption(" Emulator")));
-  PumpMessages();
-  EXPECT_FALSE(IsIconic(exact.get()));
-  EXPECT_EQ(GetForegroundWindow(), exact.get());
+// The exact caption wins over a longer one above it, a caption that begins
+// with the text is the fall-back, and a minimised window is restored.
+TEST_F(ActivateTest, PrefersTheExactCaptionThenOneThatBeginsWithTheText) {
+  struct Case {
+    const char* what;
+    bool withExact, minimised;
+  };
+  for (const Case& c :
+       {Case{"exact and longer", true, false}, Case{"only longer", false, false},
+        Case{"exact minimised", true, true}}) {
+    const WindowHandle exact =
+        c.withExact ? TopLevelWindow(Caption(" Emulator")) : WindowHandle();
+    const WindowHandle longer = TopLevelWindow(Caption(" Emulator - Game"));
+    if (c.minimised) ShowWindow(exact.get(), SW_MINIMIZE);
+    SetForegroundWindow(other_.get());
+    PumpMessages();
+    EXPECT_TRUE(desktop_.ActivateWindowByCaption(Caption(" Emulator"))) << c.what;
+    PumpMessages();
+    EXPECT_EQ(GetForegroundWindow(), c.withExact ? exact.get() : longer.get()) << c.what;
+    EXPECT_FALSE(IsIconic(exact.get())) << c.what;
+  }
 }
 
 TEST_F(ActivateTest, FindsNothingElse) {

@@ -5,13 +5,11 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
 #include "app/product.h"
-#include "app/resources/resource_ids.h"
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_menu.h"
 #include "test_toolkit_support.h"
@@ -34,53 +32,31 @@ class MainWindowTest : public ToolkitTest {
 
 // Expected pixels, worked out by hand from the twips at each resolution.
 struct Expected {
-  const char* name;
   platform::Control* control;
   const char* windowClass;
   std::string caption;
   PixelRect at96, at120;
 };
 
-PixelRect ForDpi(const Expected& e, int dpi) { return dpi == 120 ? e.at120 : e.at96; }
-
 TEST_F(MainWindowTest, EveryControlSitsWhereItsTwipsSay) {
   const int dpi = ScreenDpi();
   if (dpi != 96 && dpi != 120) GTEST_SKIP() << "no table for " << dpi << " dpi";
   RecordProperty("dpi", dpi);
   const Expected table[] = {
-      {"btnSelect",
-       &form.btnSelect,
-       "Button",
-       "&Select",
-       {117, 238, 61, 21},
-       {146, 298, 76, 26}},
-      {"btnDel",
-       &form.btnDel,
-       "Button",
-       "&Remove",
-       {282, 238, 58, 21},
-       {353, 298, 73, 26}},
-      {"btnChange",
-       &form.btnChange,
-       "Button",
-       "&Change",
-       {229, 238, 54, 21},
-       {286, 298, 68, 26}},
-      {"lstGames", &form.lstGames, "ListBox", "", {-1, -1, 341, 238}, {-1, -1, 426, 298}},
-      {"btnAdd", &form.btnAdd, "Button", "&Add", {183, 238, 47, 21}, {229, 298, 59, 26}},
-      {"lblCredits",
-       &form.lblCredits,
-       "Static",
-       kCredit,
-       {4, 241, 109, 19},
-       {5, 301, 136, 24}},
+      {&form.btnSelect, "Button", "&Select", {117, 238, 61, 21}, {146, 298, 76, 26}},
+      {&form.btnDel, "Button", "&Remove", {282, 238, 58, 21}, {353, 298, 73, 26}},
+      {&form.btnChange, "Button", "&Change", {229, 238, 54, 21}, {286, 298, 68, 26}},
+      {&form.lstGames, "ListBox", "", {-1, -1, 341, 238}, {-1, -1, 426, 298}},
+      {&form.btnAdd, "Button", "&Add", {183, 238, 47, 21}, {229, 298, 59, 26}},
+      {&form.lblCredits, "Static", kCredit, {4, 241, 109, 19}, {5, 301, 136, 24}},
   };
   for (const Expected& e : table) {
+    SCOPED_TRACE(e.windowClass + (" " + e.caption));
     HWND hwnd = HwndOf(*e.control);
-    EXPECT_EQ(GetParent(hwnd), main) << e.name;
-    EXPECT_EQ(ClassOf(hwnd), e.windowClass) << e.name;
-    EXPECT_EQ(TextOf(hwnd), e.caption) << e.name;
-    EXPECT_EQ(RectInParent(hwnd), ForDpi(e, dpi)) << e.name;
+    EXPECT_EQ(GetParent(hwnd), main);
+    EXPECT_EQ(ClassOf(hwnd), e.windowClass);
+    EXPECT_EQ(TextOf(hwnd), e.caption);
+    EXPECT_EQ(RectInParent(hwnd), dpi == 120 ? e.at120 : e.at96);
   }
   RECT client;
   GetClientRect(main, &client);
@@ -153,15 +129,10 @@ TEST_F(MainWindowTest, FontsAreMsSansSerifAndTheCreditIsUnderlinedBlue) {
 }
 
 TEST_F(MainWindowTest, TabGoesAddListChangeRemoveSelect) {
-  std::vector<HWND> order;
-  HWND at = HwndOf(form.btnAdd);
-  for (int i = 0; i < 6; ++i) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(main, at, FALSE);
-  }
-  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(form.btnAdd), HwndOf(form.lstGames),
-                                      HwndOf(form.btnChange), HwndOf(form.btnDel),
-                                      HwndOf(form.btnSelect), HwndOf(form.btnAdd)}));
+  EXPECT_EQ(TabOrder(main, HwndOf(form.btnAdd), 6),
+            (std::vector<HWND>{HwndOf(form.btnAdd), HwndOf(form.lstGames),
+                               HwndOf(form.btnChange), HwndOf(form.btnDel),
+                               HwndOf(form.btnSelect), HwndOf(form.btnAdd)}));
 }
 
 TEST_F(MainWindowTest, TheTrayMenu) {
@@ -187,18 +158,7 @@ TEST_F(MainWindowTest, TheTrayMenu) {
 }
 
 TEST_F(MainWindowTest, TheListToolTipAndTheCreditsToolTip) {
-  char text[256] = {};
-  TTTOOLINFOA tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = main;
-  tool.lpszText = text;
-  HWND tips = dynamic_cast<Win32Window&>(form.window).ToolTips();
-  const auto textOf = [&](platform::Control& control) {
-    text[0] = '\0';
-    tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(control));
-    SendMessageA(tips, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
-    return std::string(text);
-  };
+  const auto textOf = [&](platform::Control& c) { return ToolTipText(form.window, c); };
   EXPECT_EQ(textOf(form.lstGames), "");
   form.lstGames.SetToolTip("12 games listed");
   EXPECT_EQ(textOf(form.lstGames), "12 games listed");
@@ -230,67 +190,19 @@ TEST_F(MainWindowTest, KeyPreviewTakesDeleteWhileAButtonHasTheFocus) {
   EXPECT_EQ(fakes.dialogs.messages[0].text, "Remove this game from the list?");
 }
 
-TEST_F(MainWindowTest, TheListScrollsWhenItsRowsOutgrowIt) {
-  EXPECT_FALSE(StyleOf(HwndOf(form.lstGames)) & WS_VSCROLL);
-  form.lstGames.AddItems(std::vector<std::string>(60, "SLUS_000.01 A game"));
-  EXPECT_TRUE(StyleOf(HwndOf(form.lstGames)) & WS_VSCROLL);
-}
-
-TEST_F(MainWindowTest, TheCloseBoxOnlyHidesTheWindow) {
+// The close box only hides the window; a close from another program ends it.
+TEST_F(MainWindowTest, CloseBoxHidesAndACloseFromOutsideEnds) {
   form.ShowWindow();
   SendMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(IsWindow(main));
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_EQ(fakes.tray.Count(platform::kNimDelete), 0);
-}
-
-TEST_F(MainWindowTest, ACloseFromAnotherProgramEndsTheProgram) {
   form.ShowWindow();
   SendMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(main));
   EXPECT_EQ(fakes.tray.Count(platform::kNimDelete), 1);
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-void CALLBACK QuitOnTimer(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
-
-// Not a check: shows the window for a screenshot when asked to.
-TEST_F(MainWindowTest, ShowForScreenshot) {
-  const char* seconds = std::getenv("SLOTMATE_SHOW_SECONDS");
-  if (!seconds) GTEST_SKIP() << "set SLOTMATE_SHOW_SECONDS to look at the window";
-  form.lstGames.AddItems({"SLUS_006.62\tFinal Quest VII\tC:\\cards\\fq7.mcr",
-                          "SCES_001.01\tRacing Star\tC:\\cards\\racing.mcr",
-                          "SLUS_004.34\tMonster Park\tC:\\cards\\park.mcr"});
-  form.lstGames.SetToolTip("3 games listed");
-  form.ShowWindow();
-  // Beside it, a window of the editor's size with the other kinds of control.
-  auto sample = toolkit.NewWindow(
-      {.name = "sample", .caption = "Game", .clientWidth = 3945, .clientHeight = 2235});
-  platform::LabelSpec label;
-  label.caption = "Game Title:";
-  label.rect = {45, 15, 900, 210};
-  sample->AddLabel(label);
-  platform::TextBoxSpec box;
-  box.rect = {45, 225, 3855, 315};
-  box.tabIndex = 1;
-  sample->AddTextBox(box).SetText("Final Quest VII");
-  platform::PictureSpec picture;
-  picture.rect = {3255, 1110, 645, 660};
-  picture.resourceId = resources::kGamePicture;
-  sample->AddPicture(picture);
-  platform::ButtonSpec save;
-  save.caption = "&Save";
-  save.rect = {1755, 1800, 1050, 405};
-  save.defaultButton = true;
-  sample->AddButton(save);
-  sample->Show();
-  RECT frame;
-  GetWindowRect(main, &frame);
-  SetWindowPos(HwndOf(*sample), nullptr, frame.left, frame.bottom + 10, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER);
-  SetTimer(main, 99, UINT(std::atoi(seconds) * 1000), &QuitOnTimer);
-  toolkit.RunMessageLoop();
 }
 
 }  // namespace

@@ -49,28 +49,18 @@ class EmulatorValueTest : public ::testing::Test {
   }
 };
 
-TEST_F(EmulatorValueTest, CreatesTheMissingKeyAndStoresTheTextAndItsNul) {
-  const std::string path = "C:\\VGS\\abcdef.mem";  // 17 characters
-  ASSERT_EQ(path.size(), 17u);
-  EXPECT_TRUE(Write(kBank0Slot0, path));
-  const auto [type, data] = Read(kBank0Slot0);
-  EXPECT_EQ(type, DWORD(REG_SZ));
-  EXPECT_EQ(data.size(), 18u);
-  EXPECT_EQ(data, path + '\0');
-}
-
-TEST_F(EmulatorValueTest, ReplacesTheValueAndKeepsTheKeysOtherValues) {
+// Created where missing, replaced, and the key's other values kept; the text
+// is stored with its NUL (17 characters: 18 bytes; empty: 1 byte).
+TEST_F(EmulatorValueTest, StoresTheTextAndItsNulAndKeepsTheOtherValues) {
   ASSERT_TRUE(Write("Bank 00 Slot 01", "C:\\VGS\\other.mem"));
-  ASSERT_TRUE(Write(kBank0Slot0, "C:\\VGS\\first.mem"));
-  EXPECT_TRUE(Write(kBank0Slot0, "C:\\VGS\\second.mem"));
-  EXPECT_EQ(Read(kBank0Slot0).second, std::string("C:\\VGS\\second.mem") + '\0');
+  for (const std::string path : {"C:\\VGS\\abcdef.mem", "C:\\VGS\\second.mem", ""}) {
+    EXPECT_TRUE(Write(kBank0Slot0, path));
+    EXPECT_EQ(Read(kBank0Slot0), (std::pair<DWORD, std::string>{REG_SZ, path + '\0'}));
+  }
   EXPECT_EQ(Read("Bank 00 Slot 01").second, std::string("C:\\VGS\\other.mem") + '\0');
-}
-
-TEST_F(EmulatorValueTest, AnEmptyPathIsOneNulByte) {
-  EXPECT_TRUE(Write(kBank0Slot0, ""));
-  EXPECT_EQ(Read(kBank0Slot0),
-            (std::pair<DWORD, std::string>{REG_SZ, std::string(1, '\0')}));
+  RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey);
+  EXPECT_TRUE(Write(kBank0Slot0, "C:\\VGS\\abcdef.mem"));
+  EXPECT_EQ(Read(kBank0Slot0).second.size(), 18u);
 }
 
 // --- Blank memory cards ---------------------------------------------------------
@@ -96,42 +86,31 @@ class EditorOnWindowsTest : public ToolkitTest {
   }
 };
 
-TEST_F(EditorOnWindowsTest, WritesTheBlankCardWithItsMissingFolders) {
-  const std::string card = scratch / "VGS\\Cards\\New\\game.mem";
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  // Nothing else is left beside it, such as the file it was written through.
+// A card with missing folders, at a drive root, and over an empty file: the
+// blank card and nothing else is left (such as the file it was written
+// through); on a drive that does not exist nothing is made.
+TEST_F(EditorOnWindowsTest, WritesTheBlankCardWhereverItCan) {
+  char missing[] = "Q:";
+  while (missing[0] < 'Y' &&
+         GetDriveTypeA((missing + std::string("\\")).c_str()) != DRIVE_NO_ROOT_DIR)
+    ++missing[0];
+  ASSERT_TRUE(testing::WriteFileBytes(scratch / "empty.mem", ""));
+  const std::string root = "C:\\slotmate-test-card.mem";
+  DeleteFileA(root.c_str());
+  for (const std::string& card :
+       {scratch / "VGS\\Cards\\New\\game.mem", root, scratch / "empty.mem",
+        missing + std::string("\\VGS\\a.mem")}) {
+    SCOPED_TRACE(card);
+    const bool possible = card[0] != missing[0];
+    EXPECT_EQ(game.FileExists(card), false);
+    EXPECT_EQ(game.CreateMemoryCard(card), possible);
+    if (possible) ExpectBlankCard(testing::ReadFileBytes(card));
+    EXPECT_EQ(game.FileExists(card), possible);
+  }
+  DeleteFileA(root.c_str());
   EXPECT_EQ(testing::EntriesOf(scratch / "VGS\\Cards\\New"),
             std::vector<std::string>{"game.mem"});
-}
-
-TEST_F(EditorOnWindowsTest, WritesACardAtADriveRoot) {
-  const std::string card = "C:\\slotmate-test-card.mem";
-  DeleteFileA(card.c_str());
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  DeleteFileA(card.c_str());
-}
-
-TEST_F(EditorOnWindowsTest, GrowsAnEmptyFileToTheFullCard) {
-  const std::string card = scratch / "empty.mem";
-  ASSERT_TRUE(testing::WriteFileBytes(card, ""));
-  EXPECT_FALSE(game.FileExists(card));
-  EXPECT_TRUE(game.CreateMemoryCard(card));
-  ExpectBlankCard(testing::ReadFileBytes(card));
-  EXPECT_TRUE(game.FileExists(card));
-}
-
-TEST_F(EditorOnWindowsTest, ADriveThatDoesNotExistFailsAndLeavesNothing) {
-  char drives[8] = "Q:\\";
-  for (char letter = 'Q'; letter <= 'Y'; ++letter) {
-    drives[0] = letter;
-    if (GetDriveTypeA(drives) == DRIVE_NO_ROOT_DIR) break;
-  }
-  const std::string card = std::string(1, drives[0]) + ":\\VGS\\game.mem";
-  EXPECT_FALSE(game.CreateMemoryCard(card));
-  EXPECT_EQ(testing::ReadFileBytes(card), "<cannot open>");
-  EXPECT_EQ(GetFileAttributesA((std::string(1, drives[0]) + ":\\VGS").c_str()),
+  EXPECT_EQ(GetFileAttributesA((missing + std::string("\\VGS")).c_str()),
             INVALID_FILE_ATTRIBUTES);
 }
 
@@ -230,18 +209,11 @@ TEST_F(EditorOnWindowsTest, IsAFixedToolDialogWithoutTaskbarButton) {
 }
 
 TEST_F(EditorOnWindowsTest, TabGoesThroughTheBoxesAndButtonsInOrder) {
-  HWND dialog = HwndOf(game.window);
-  std::vector<HWND> order;
-  HWND at = HwndOf(game.txtTitle);
-  for (int i = 0; i < 7; ++i) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(dialog, at, FALSE);
-  }
-  EXPECT_EQ(order, (std::vector<HWND>{HwndOf(game.txtTitle), HwndOf(game.txtPath),
-                                      HwndOf(game.btnBrowse), HwndOf(game.txtCode),
-                                      HwndOf(game.btnGet), HwndOf(game.btnSave),
-                                      HwndOf(game.btnCancel)}));
-  EXPECT_EQ(at, HwndOf(game.txtTitle));
+  EXPECT_EQ(TabOrder(HwndOf(game.window), HwndOf(game.txtTitle), 8),
+            (std::vector<HWND>{HwndOf(game.txtTitle), HwndOf(game.txtPath),
+                               HwndOf(game.btnBrowse), HwndOf(game.txtCode),
+                               HwndOf(game.btnGet), HwndOf(game.btnSave),
+                               HwndOf(game.btnCancel), HwndOf(game.txtTitle)}));
 }
 
 }  // namespace

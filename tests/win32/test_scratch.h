@@ -31,25 +31,7 @@ class ScratchFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
   // Removes a folder's content, and the folder itself unless told to keep it.
-  static void RemoveTree(const std::string& folder, bool keepFolder = false) {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        const std::string path = folder + "\\" + name;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          RemoveTree(path);
-        } else {
-          DeleteFileA(path.c_str());
-        }
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    if (!keepFolder) RemoveDirectoryA(folder.c_str());
-  }
+  static void RemoveTree(const std::string& folder, bool keepFolder = false);
 
  private:
   std::string path_;
@@ -94,6 +76,15 @@ inline std::vector<std::string> EntriesOf(const std::string& folder) {
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
+}
+
+inline void ScratchFolder::RemoveTree(const std::string& folder, bool keepFolder) {
+  for (const std::string& name : EntriesOf(folder)) {
+    const std::string path = folder + "\\" + name;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(path.c_str())) RemoveTree(path);
+  }
+  if (!keepFolder) RemoveDirectoryA(folder.c_str());
 }
 
 // Held by tests that move the foreground or use the tray, so that test

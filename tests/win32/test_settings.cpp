@@ -25,17 +25,12 @@ class SettingsTest : public ::testing::Test {
   Win32SettingsStore settings_;
 };
 
-TEST_F(SettingsTest, ReadsTheFallbackUntilSomethingIsWritten) {
-  EXPECT_EQ(settings_.Read(application_, "Options", "Mode", "fallback"), "fallback");
-  ASSERT_TRUE(settings_.Write(application_, "Options", "Other", "1"));
-  EXPECT_EQ(settings_.Read(application_, "Options", "Mode", "fallback"), "fallback");
-}
-
 TEST_F(SettingsTest, RoundTripsTextAndKeepsTheOtherKeys) {
   struct Case {
     const char* key;
     std::string text;
   };
+  EXPECT_EQ(settings_.Read(application_, "Options", "Path", "fallback"), "fallback");
   const Case cases[] = {
       {"Path", "C:\\Program Files\\Emulator\\cards"},
       {"Empty", ""},  // stored empty, not absent
@@ -51,6 +46,7 @@ TEST_F(SettingsTest, RoundTripsTextAndKeepsTheOtherKeys) {
   EXPECT_EQ(settings_.Read(application_, "Options", "Long", "fallback"),
             std::string(1000, 'z'));
   EXPECT_EQ(settings_.Read(application_, "Elsewhere", "Path", "fallback"), "fallback");
+  EXPECT_EQ(settings_.Read(application_, "Options", "Mode", "fallback"), "fallback");
 }
 
 TEST_F(SettingsTest, StoresTextAsAZeroTerminatedString) {

@@ -8,11 +8,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_controls.h"
@@ -62,6 +60,28 @@ inline PixelRect RectInParent(HWND child) {
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The controls Tab visits from `first`, `count` of them.
+inline std::vector<HWND> TabOrder(HWND dialog, HWND first, int count) {
+  std::vector<HWND> order;
+  for (HWND at = first; int(order.size()) < count;
+       at = GetNextDlgTabItem(dialog, at, FALSE))
+    order.push_back(at);
+  return order;
+}
+
+// The text of a control's tool in its window's tooltip control.
+inline std::string ToolTipText(platform::Window& window, platform::Control& control) {
+  char text[256] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = HwndOf(window);
+  tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(control));
+  tool.lpszText = text;
+  SendMessageA(dynamic_cast<Win32Window&>(window).ToolTips(), TTM_GETTEXTA, sizeof(text),
+               reinterpret_cast<LPARAM>(&tool));
+  return text;
 }
 
 // Counts the Delete keys that reach a control, through a subclass.
@@ -123,52 +143,6 @@ class LoopScript {
     }
   }
   UINT_PTR timer_ = 0;
-};
-
-// Closes the first message box that another thread's code opens, after
-// reading its text; gives up after a few seconds so a test cannot hang.
-class MessageBoxAnswerer {
- public:
-  explicit MessageBoxAnswerer(int answer)
-      : thread_([this, answer] {
-          for (int i = 0; i < 500 && !stop_; ++i) {
-            HWND box = FindWindowA("#32770", nullptr);
-            if (box && IsWindowVisible(box)) {
-              char buffer[512] = {};
-              GetDlgItemTextA(box, kMessageTextId, buffer, sizeof(buffer));
-              text_ = buffer;
-              seen_ = true;
-              PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-              return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-          }
-        }) {}
-  ~MessageBoxAnswerer() {
-    stop_ = true;
-    Join();
-  }
-  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-  bool Seen() {
-    Join();
-    return seen_;
-  }
-  std::string Text() {
-    Join();
-    return text_;
-  }
-
- private:
-  // The static control that holds a message box's text.
-  static constexpr int kMessageTextId = 0xFFFF;
-  void Join() {
-    if (thread_.joinable()) thread_.join();
-  }
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> seen_{false};
-  std::string text_;
-  std::thread thread_;
 };
 
 // A toolkit for one test; nothing it queued outlives the test.

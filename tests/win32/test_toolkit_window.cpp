@@ -47,36 +47,26 @@ TEST(TwipsTest, ConvertsWithTheGivenResolution) {
 
 class WindowTest : public ToolkitTest {};
 
-TEST_F(WindowTest, HasAFixedToolWindowFrameWithOnlyACloseBox) {
-  auto window = toolkit.NewWindow(TestWindow());
-  HWND hwnd = HwndOf(*window);
-  EXPECT_EQ(TextOf(hwnd), "Test window");
-  EXPECT_TRUE(StyleOf(hwnd) & WS_SYSMENU);
-  EXPECT_EQ(StyleOf(hwnd) & WS_CAPTION, WS_CAPTION);
-  EXPECT_FALSE(StyleOf(hwnd) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-  EXPECT_TRUE(ExStyleOf(hwnd) & WS_EX_TOOLWINDOW);
-  EXPECT_FALSE(ExStyleOf(hwnd) & WS_EX_APPWINDOW);
-}
-
-TEST_F(WindowTest, ATaskbarButtonWindowIsAnAppWindow) {
-  auto window = toolkit.NewWindow(TestWindow(false, true));
-  EXPECT_TRUE(ExStyleOf(HwndOf(*window)) & WS_EX_APPWINDOW);
-}
-
-TEST_F(WindowTest, ClientSizeFollowsTheScreenResolution) {
-  auto window = toolkit.NewWindow(TestWindow());
-  RECT client;
-  GetClientRect(HwndOf(*window), &client);
-  EXPECT_EQ(client.right, TwipsToPixels(3000, ScreenDpi()));
-  EXPECT_EQ(client.bottom, TwipsToPixels(1500, ScreenDpi()));
-}
-
-TEST_F(WindowTest, OpensCentredOnTheScreen) {
-  auto window = toolkit.NewWindow(TestWindow());
-  RECT frame;
-  GetWindowRect(HwndOf(*window), &frame);
-  EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-  EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+// A fixed tool window with only a close box, of the size its twips say,
+// centred on the screen; an application window when it has a taskbar button.
+TEST_F(WindowTest, FrameSizeAndPlace) {
+  for (bool taskbarButton : {false, true}) {
+    auto window = toolkit.NewWindow(TestWindow(false, taskbarButton));
+    HWND hwnd = HwndOf(*window);
+    EXPECT_EQ(TextOf(hwnd), "Test window");
+    EXPECT_TRUE(StyleOf(hwnd) & WS_SYSMENU);
+    EXPECT_EQ(StyleOf(hwnd) & WS_CAPTION, WS_CAPTION);
+    EXPECT_FALSE(StyleOf(hwnd) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    EXPECT_TRUE(ExStyleOf(hwnd) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ((ExStyleOf(hwnd) & WS_EX_APPWINDOW) != 0, taskbarButton);
+    RECT client, frame;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(3000, ScreenDpi()));
+    EXPECT_EQ(client.bottom, TwipsToPixels(1500, ScreenDpi()));
+    GetWindowRect(hwnd, &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  }
 }
 
 // The close request's mode, and whether the window is gone afterwards.
@@ -113,16 +103,10 @@ TEST_F(WindowTest, CloseRequestsCarryWhoAsked) {
       }
     }
   }
-}
-
-TEST_F(WindowTest, AnswersYesToEndingTheSession) {
-  auto window = toolkit.NewWindow(TestWindow());
-  EXPECT_EQ(SendMessageA(HwndOf(*window), WM_QUERYENDSESSION, 0, 0), TRUE);
-}
-
-TEST_F(WindowTest, AWindowWithoutHandlerCloses) {
+  // Ending the session is agreed to; without a handler the close box closes.
   auto window = toolkit.NewWindow(TestWindow());
   HWND hwnd = HwndOf(*window);
+  EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(IsWindow(hwnd));
 }
