@@ -81,10 +81,13 @@ class formSlotmate {
   // Explorer restarted: the tray lost its icons.
   void TaskbarCreated();
 
+  // Shows the window in front (and the first time puts the focus on btnAdd).
+  void ShowWindow();
   // The game editor, created on first use and then reused.
   formGame& GameEditor();
 
  private:
+  // Declared before the controls below, which are made from it.
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<formGame> game_;
@@ -105,9 +108,6 @@ class formSlotmate {
   platform::Button& btnAdd;
   platform::Label& lblCredits;
   platform::PopupMenu& mnuMain;
-
-  // Shows the window (and the first time puts the focus on btnAdd).
-  void ShowWindow();
 };
 
 }  // namespace slotmate
