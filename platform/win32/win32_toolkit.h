@@ -5,46 +5,16 @@
 #include <memory>
 
 #include "platform/toolkit.h"
+#include "platform/win32/unique_handle.h"
 
 namespace slotmate::win32 {
-
-// A move-only owner of one handle, closed by `Close` when the owner goes.
-template <class Handle, auto Close>
-class Owned {
- public:
-  Owned() = default;
-  explicit Owned(Handle handle) : handle_(handle) {}
-  ~Owned() { reset(); }
-  Owned(Owned&& other) noexcept : handle_(other.release()) {}
-  Owned& operator=(Owned&& other) noexcept {
-    if (this != &other) reset(other.release());
-    return *this;
-  }
-  Owned(const Owned&) = delete;
-  Owned& operator=(const Owned&) = delete;
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  Handle release() {
-    Handle handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-  void reset(Handle handle = nullptr) {
-    if (handle_) Close(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
 
 inline void CloseFont(HFONT font) { DeleteObject(font); }
 inline void CloseMenu(HMENU menu) { DestroyMenu(menu); }
 inline void CloseIcon(HICON icon) { DestroyIcon(icon); }
-using OwnedFont = Owned<HFONT, &CloseFont>;
-using OwnedMenu = Owned<HMENU, &CloseMenu>;
-using OwnedIcon = Owned<HICON, &CloseIcon>;
+using OwnedFont = UniqueHandle<HFONT, &CloseFont>;
+using OwnedMenu = UniqueHandle<HMENU, &CloseMenu>;
+using OwnedIcon = UniqueHandle<HICON, &CloseIcon>;
 
 class Win32Window;
 

@@ -9,32 +9,20 @@
 #include <cstring>
 
 #include "app/form_slotmate.h"
+#include "bench/sample_catalogue.h"
 #include "catalogue/catalogue_line.h"
 #include "fakes/fake_platform.h"
 
 namespace slotmate {
 namespace {
 
-constexpr int kRows = 32767;
 constexpr char kGames[] = "C:\\Games\\Slotmate\\games.txt";
-
-std::string CatalogueText() {
-  std::vector<std::string> rows;
-  for (int i = 0; i < kRows; ++i) {
-    char id[16];
-    std::snprintf(id, sizeof id, "SLUS-%05d", i);
-    rows.push_back(MakeCatalogueLine(
-        id, "Some Game Title " + std::to_string(i),
-        "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) + ".mem"));
-  }
-  return JoinCatalogueText(rows);
-}
 
 struct Loaded {
   fakes::FakePlatform fake;
   std::unique_ptr<formSlotmate> form;
   Loaded() {
-    fake.files.files[kGames] = CatalogueText();
+    fake.files.files[kGames] = bench::SampleCatalogueText();
     form = std::make_unique<formSlotmate>(fake.platform);
   }
 };
@@ -52,7 +40,7 @@ BENCHMARK(BM_LoadGames)->Unit(benchmark::kMillisecond);
 
 // Plain: copy the bytes and find the line ends.
 void BM_PlainRead(benchmark::State& state) {
-  const std::string text = CatalogueText();
+  const std::string text = bench::SampleCatalogueText();
   for (auto _ : state) {
     std::string copy = text;
     benchmark::DoNotOptimize(std::count(copy.begin(), copy.end(), '\r'));
@@ -73,7 +61,7 @@ BENCHMARK(BM_ScanAllRows)->Unit(benchmark::kMillisecond);
 
 // Plain: compare ten bytes of every line, ignoring case.
 void BM_PlainScan(benchmark::State& state) {
-  const std::string text = CatalogueText();
+  const std::string text = bench::SampleCatalogueText();
   const char* wanted = "SCES-99999";
   for (auto _ : state) {
     int hits = 0;
@@ -99,7 +87,7 @@ BENCHMARK(BM_SaveGames)->Unit(benchmark::kMillisecond);
 
 // Plain: copy the bytes into the file store.
 void BM_PlainWrite(benchmark::State& state) {
-  const std::string text = CatalogueText();
+  const std::string text = bench::SampleCatalogueText();
   fakes::FakeFiles files;
   for (auto _ : state) files.ReplaceWhole(kGames, text);
 }

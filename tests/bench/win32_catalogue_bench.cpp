@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/form_slotmate.h"
+#include "bench/sample_catalogue.h"
 #include "catalogue/catalogue_line.h"
 #include "fakes/fake_system.h"
 #include "platform/win32/win32_dialogs.h"
@@ -23,7 +24,6 @@ namespace {
 
 using namespace slotmate;
 
-constexpr int kRows = 32767;
 constexpr int kRuns = 7;
 
 double Milliseconds(const std::function<void()>& work) {
@@ -42,18 +42,6 @@ double Median(const std::function<void()>& work) {
   for (int i = 0; i < kRuns; ++i) times.push_back(Milliseconds(work));
   std::sort(times.begin(), times.end());
   return times[kRuns / 2];
-}
-
-std::string CatalogueText() {
-  std::vector<std::string> rows;
-  for (int i = 0; i < kRows; ++i) {
-    char id[16];
-    std::snprintf(id, sizeof id, "SLUS-%05d", i);
-    rows.push_back(MakeCatalogueLine(
-        id, "Some Game Title " + std::to_string(i),
-        "C:\\VGS\\Cards\\Some Game Title " + std::to_string(i) + ".mem"));
-  }
-  return JoinCatalogueText(rows);
 }
 
 void Report(const char* what, double program, double plain) {
@@ -81,7 +69,7 @@ int main() {
                               dialogs, desktop, files,    process, toolkit,  locale};
   formSlotmate form(platform);
 
-  const std::string text = CatalogueText();
+  const std::string text = bench::SampleCatalogueText();
   const std::string folder = process.ProgramFolder();
   const std::string games = form.CatalogueFilePath();
   const std::string plainCopy = folder + "\\plain-copy.txt";
@@ -92,7 +80,8 @@ int main() {
   files.ReplaceWhole(folder + "\\system.cnf", "BOOT = cdrom:\\SCES_999.99;1\r\n");
   form.CurrentDrive = folder;
 
-  std::printf("%d rows, %zu bytes, median of %d runs\n", kRows, text.size(), kRuns);
+  std::printf("%d rows, %zu bytes, median of %d runs\n", bench::kRows, text.size(),
+              kRuns);
   const double load = Median([&] { form.LoadGames(); });
   const double read = Median([&] { files.Read(games, text.size() + 1); });
   Report("LoadGames into the list", load, read);
