@@ -65,5 +65,5 @@ step "Tier 3: end-to-end tests under Wine and Xvfb"
 run_ctest --test-dir "$build/windows" -L e2e
 
 printf '\n'
-echo "all tiers: $passed passed, $failed failed"
+echo "total: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]
