@@ -10,7 +10,7 @@ target_link_libraries(slotmate_tests PRIVATE slotmate_logic GTest::gtest_main)
 gtest_discover_tests(slotmate_tests DISCOVERY_TIMEOUT 60)
 
 find_package(benchmark QUIET)
-file(GLOB SLOTMATE_NATIVE_BENCH CONFIGURE_DEPENDS tests/bench/native_*.cpp)
+file(GLOB SLOTMATE_NATIVE_BENCH CONFIGURE_DEPENDS bench/native_*.cpp)
 if(benchmark_FOUND AND SLOTMATE_NATIVE_BENCH)
   add_executable(slotmate_bench ${SLOTMATE_NATIVE_BENCH})
   target_include_directories(slotmate_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)

@@ -65,7 +65,7 @@ endif()
 
 # Figures for the catalogue's load, scan and save with the real list box.
 if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
-  add_executable(slotmate_win32_bench tests/bench/win32_catalogue_bench.cpp
+  add_executable(slotmate_win32_bench bench/win32_catalogue_bench.cpp
                                       ${SLOTMATE_RESOURCES})
   target_include_directories(slotmate_win32_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(slotmate_win32_bench PRIVATE slotmate_logic slotmate_win32)

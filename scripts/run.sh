@@ -39,7 +39,7 @@ if [[ -z ${DISPLAY:-} ]]; then
   sleep 1
 fi
 
-tests/wine/make-prefix.sh "$WINEPREFIX" --graphics x11 --cdrom "e:$out/disc" >/dev/null
+scripts/make-prefix.sh "$WINEPREFIX" --graphics x11 --cdrom "e:$out/disc" >/dev/null
 app=$WINEPREFIX/drive_c/Slotmate
 cards=$WINEPREFIX/drive_c/VGS
 mkdir -p "$app" "$cards"

@@ -97,7 +97,7 @@ e2e_init() {
 
   e2e_start_xvfb
   log "making the prefix"
-  "$E2E_DIR/../wine/make-prefix.sh" "$WINEPREFIX" --graphics x11 \
+  "$E2E_DIR/../../scripts/make-prefix.sh" "$WINEPREFIX" --graphics x11 \
     --cdrom "e:$E2E_DISC" >"$E2E_OUT/make-prefix.log" 2>&1 || {
     cat "$E2E_OUT/make-prefix.log"
     echo "FAIL: could not make the Wine prefix"

@@ -40,7 +40,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
   if [[ ! -f $prefix/.slotmate-tests-ready ]]; then
     mkdir -p "$root/cdrom-e" "$root/cdrom-f"
     echo "A disc's only file." >"$root/cdrom-e/DISC.TXT"
-    "$here/../wine/make-prefix.sh" "$prefix" --graphics null \
+    "$here/../../scripts/make-prefix.sh" "$prefix" --graphics null \
       ${SLOTMATE_TEST_DPI:+--dpi "$SLOTMATE_TEST_DPI"} \
       --cdrom "e:$root/cdrom-e" --cdrom "f:$root/cdrom-f" || exit 1
     touch "$prefix/.slotmate-tests-ready"

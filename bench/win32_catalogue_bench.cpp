@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "app/form_slotmate.h"
-#include "bench/sample_catalogue.h"
 #include "catalogue/catalogue_line.h"
 #include "fakes/fake_system.h"
 #include "platform/win32/win32_dialogs.h"
@@ -19,6 +18,7 @@
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_toolkit.h"
+#include "sample_catalogue.h"
 
 namespace {
 

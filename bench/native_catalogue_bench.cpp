@@ -9,9 +9,9 @@
 #include <cstring>
 
 #include "app/form_slotmate.h"
-#include "bench/sample_catalogue.h"
 #include "catalogue/catalogue_line.h"
 #include "fakes/fake_platform.h"
+#include "sample_catalogue.h"
 
 namespace slotmate {
 namespace {
