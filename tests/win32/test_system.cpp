@@ -1,0 +1,208 @@
+// What Windows (here Wine, in the prefix run-under-wine.sh makes) decides: the
+// registry, files, drives, media commands, case, other windows and the tray.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "editor/memory_card.h"
+#include "platform/win32/folder_media.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_drives.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_media.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_settings.h"
+#include "platform/win32/win32_tray.h"
+#include "registry/set_key_value.h"
+
+namespace slotmate::win32 {
+namespace {
+
+// A value's type and bytes, as the registry holds them.
+std::pair<DWORD, std::string> Stored(const std::string& key, const char* name) {
+  HKEY opened = nullptr;
+  char data[512];
+  DWORD type = 0, size = sizeof data;
+  RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened);
+  if (RegQueryValueExA(opened, name, nullptr, &type, LPBYTE(data), &size)) size = 0;
+  RegCloseKey(opened);
+  return {type, std::string(data, size)};
+}
+
+// The emulator finds its card in this value: the path and its NUL, as REG_SZ.
+TEST(RegistryTest, TheCardPathIsStoredAsText) {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey);
+  Win32Registry registry;
+  for (const std::string path : {"C:\\VGS\\abcdef.mem", ""}) {  // a new key, then not
+    EXPECT_TRUE(SetKeyValue(registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                            platform::kRegSz, kBank0Slot0, path));
+    EXPECT_EQ(Stored(kMemoryCardsKey, kBank0Slot0),
+              std::pair(DWORD(REG_SZ), path + '\0'));
+  }
+  Win32SettingsStore settings;  // the program's own settings: text the same way
+  ASSERT_TRUE(settings.Write("SlotmateTests", "Options", "Path", "C:\\cards"));
+  EXPECT_EQ(settings.Read("SlotmateTests", "Options", "Path", "none"), "C:\\cards");
+  EXPECT_EQ(Stored("Software\\SlotmateTests\\Options", "Path"),
+            std::pair(DWORD(REG_SZ), std::string("C:\\cards", 9)));
+  EXPECT_EQ(settings.Read("SlotmateTests", "Options", "Other", "none"), "none");
+}
+
+TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "slotmate-files";
+  const std::string card = (folder / "VGS\\Cards\\game.mem").string();
+  const std::string locked = (folder / "locked").string();
+  Win32Files files;
+  EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
+  EXPECT_EQ(files.Length(card), std::nullopt);
+  EXPECT_EQ(files.ReplaceWhole(card, BlankMemoryCardImage()), std::nullopt);
+  EXPECT_EQ(files.Read(card, 1 << 20), BlankMemoryCardImage());
+  EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
+  EXPECT_EQ(files.Length(card), 1u);  // no old byte stays
+  std::ofstream(locked) << "keep me";
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+  // Windows refuses to move over a read-only file; under Wine it must be asked.
+  for (const fs::path& path : {fs::path(locked), folder / "VGS", folder / "no\\card"})
+    EXPECT_NE(files.ReplaceWhole(path.string(), "new").value_or(""), "") << path;
+  EXPECT_EQ(files.Length(locked), 7u);
+  EXPECT_EQ(files.Length((folder / "VGS").string()), std::nullopt);  // no file
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);   // no temporary left
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+  fs::remove_all(folder);
+}
+
+TEST(DrivesTest, OnlyTheMappedFoldersAreCdromDrives) {
+  std::string cdroms;
+  for (char letter = 'A'; letter <= 'Z'; ++letter)
+    if (Win32Drives().DriveType(letter + std::string(":\\")) == DRIVE_CDROM)
+      cdroms += letter;
+  EXPECT_EQ(cdroms, "EF");
+}
+
+std::string Send(platform::MediaControl& media, const std::string& command,
+                 unsigned length = 16) {
+  char reply[17] = "untouched";
+  return media.SendString(command, reply, length) == 0 ? reply : "failed";
+}
+
+// E: holds a file and F: starts empty. Wine's own query sees a disc in any
+// folder drive; the folder query sees one while the root has an entry.
+TEST(MediaTest, TheProgramsCommandsOnCdromFolders) {
+  const std::string status = "status cdvgs media present wait", close = "close cdvgs";
+  Win32MediaControl real;
+  FolderMediaControl folder;
+  DeleteFileA("F:\\GAME.BIN");
+  EXPECT_EQ(Send(real, "open E: Type cdaudio Alias cdvgs wait"), "1");
+  EXPECT_EQ(Send(folder, "open F: Type cdaudio Alias cdvgs wait"), "1");
+  EXPECT_EQ(Send(real, status) + Send(folder, status), "truefalse");
+  std::ofstream("F:\\GAME.BIN").close();
+  EXPECT_EQ(Send(folder, status, 3), "tr");  // cut to the buffer, as mci does
+  EXPECT_EQ(Send(folder, status, 0), "untouched");
+  DeleteFileA("F:\\GAME.BIN");
+  EXPECT_EQ(Send(folder, status), "false");
+  EXPECT_EQ(Send(real, close) + Send(folder, close), "");
+  EXPECT_EQ(Send(real, status) + Send(folder, status), "failedfailed");  // no alias now
+}
+
+TEST(LocaleTest, UpperCaseFollowsTheAnsiCodePage) {
+  ASSERT_EQ(GetACP(), 1252u);
+  EXPECT_EQ(Win32Locale().UpperCase("slus-\xE9t\xE9"), "SLUS-\xC9T\xC9");  // toupper: "é"
+}
+
+using OwnedWindow = UniqueHandle<HWND, &DestroyWindow>;
+std::vector<std::tuple<UINT, WPARAM, bool>> keys;  // message, key, extended key
+// Wine's Shell_NotifyIcon hands the taskbar window data that begins so.
+struct WineNotifyData {
+  LONG hWnd;
+  UINT uID, uFlags, uCallbackMessage;
+  WCHAR szTip[128];
+} notified;
+
+LRESULT CALLBACK RecordMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_KEYDOWN && message <= WM_SYSKEYUP) {
+    keys.emplace_back(message, wParam, (lParam >> 24) & 1);
+    return 0;
+  }
+  if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+  const auto& copy = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  std::memcpy(&notified, copy.lpData, std::min<DWORD>(copy.cbData, sizeof notified));
+  return copy.dwData == NIM_ADD;  // a deletion is refused
+}
+
+OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
+                       int show = SW_SHOWNORMAL) {
+  WNDCLASSA registered{};
+  registered.lpfnWndProc = &RecordMessages;
+  registered.hInstance = GetModuleHandleA(nullptr);
+  registered.lpszClassName = windowClass;
+  RegisterClassA(&registered);  // fails harmlessly the second time
+  OwnedWindow window(CreateWindowA(windowClass, caption.c_str(), WS_OVERLAPPEDWINDOW, 0,
+                                   0, 200, 100, nullptr, nullptr, nullptr, nullptr));
+  ShowWindow(window.get(), show);
+  return window;
+}
+
+TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
+  const std::string name = "Slotmate test " + std::to_string(GetCurrentProcessId());
+  const OwnedWindow other = TestWindow("SlotmateTest", name + " other"),
+                    longer = TestWindow("SlotmateTest", name + " Emulator - Game"),
+                    hidden = TestWindow("SlotmateTest", name + " Hidden", SW_HIDE);
+  OwnedWindow exact = TestWindow("SlotmateTest", name + " Emulator", SW_MINIMIZE);
+  SetForegroundWindow(other.get());
+  Win32Desktop desktop;
+  for (const char* missing : {" Hidden", " EMULATOR", " Emulator - Game 2"})
+    EXPECT_FALSE(desktop.ActivateWindowByCaption(name + missing)) << missing;
+  // The exact caption wins over a longer one, and comes back from the taskbar.
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  EXPECT_EQ(GetForegroundWindow(), exact.get());
+  EXPECT_FALSE(IsIconic(exact.get()));
+  using platform::kVkMenu, platform::kVkReturn, platform::kVkUp;
+  desktop.SendKeys({{kVkReturn, true},
+                    {kVkMenu, true},
+                    {'E', true},
+                    {'E', false},
+                    {kVkMenu, false},
+                    {kVkUp, true}});
+  for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
+  const decltype(keys) expected = {
+      {WM_KEYDOWN, VK_RETURN, false}, {WM_SYSKEYDOWN, VK_MENU, false},
+      {WM_SYSKEYDOWN, 'E', false},    {WM_SYSKEYUP, 'E', false},
+      {WM_KEYUP, VK_MENU, false},     {WM_KEYDOWN, VK_UP, true}};  // not the keypad's 8
+  EXPECT_EQ(keys, expected);
+  exact.reset();  // now a caption that begins with the text will do
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  EXPECT_EQ(GetForegroundWindow(), longer.get());
+}
+
+// Wine's null graphics driver has no taskbar: a stand-in shows what it gets.
+TEST(TrayTest, HandsTheIconsFirstFormRecordToTheTaskbar) {
+  ASSERT_EQ(FindWindowA("Shell_TrayWnd", nullptr), nullptr);
+  const OwnedWindow taskbar = TestWindow("Shell_TrayWnd", "", SW_HIDE);
+  platform::NotifyIconData data{
+      .cbSize = 88,
+      .hWnd = platform::WindowHandle(taskbar.get()),
+      .uID = 1,
+      .uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip,
+      .uCallbackMessage = WM_MOUSEMOVE,
+      .hIcon = platform::IconHandle(LoadIconA(nullptr, IDI_ERROR))};
+  data.szTip.fill('t');  // no room left for the NUL: the last one is cut off
+  EXPECT_TRUE(Win32Tray().NotifyIcon(platform::kNimAdd, data));
+  EXPECT_EQ(
+      std::tuple(notified.hWnd, notified.uID, notified.uFlags, notified.uCallbackMessage),
+      std::tuple(HandleToLong(taskbar.get()), 1u, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP),
+                 UINT(WM_MOUSEMOVE)));
+  EXPECT_EQ(std::wstring(notified.szTip), std::wstring(63, L't'));
+  EXPECT_FALSE(Win32Tray().NotifyIcon(platform::kNimDelete, data));
+}
+
+}  // namespace
+}  // namespace slotmate::win32

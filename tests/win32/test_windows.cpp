@@ -1,0 +1,194 @@
+// The program's two windows on the real toolkit (the other services are the
+// fakes): their scale, events reaching the handlers, and the dialogs.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "app/form_slotmate.h"
+#include "app/main_window_layout.h"
+#include "editor/form_game.h"
+#include "editor/game_window_layout.h"
+#include "fakes/fake_platform.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_picture.h"
+#include "platform/win32/win32_toolkit.h"
+
+namespace slotmate::win32 {
+namespace {
+
+HWND HwndOf(platform::Control& control) {
+  return dynamic_cast<ControlCore&>(control).hwnd();
+}
+HWND HwndOf(platform::Window& window) { return reinterpret_cast<HWND>(window.Handle()); }
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  fakes::FakePlatform fakes;
+  Win32Toolkit toolkit;
+  platform::Platform platform{fakes.drives,  fakes.media,    fakes.keyboard,
+                              fakes.tray,    fakes.registry, fakes.settings,
+                              fakes.dialogs, fakes.desktop,  fakes.files,
+                              fakes.process, toolkit,        fakes.locale};
+  formSlotmate main{platform};
+  formGame& game = main.GameEditor();
+};
+
+// Twips become pixels at the screen's real DPI, to the nearest pixel: 15 a
+// pixel at 96 dpi, 12 at 120 (the layout_at_120_dpi run).
+TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
+  const char* asked = std::getenv("SLOTMATE_TEST_DPI");
+  const int dpi = asked ? std::atoi(asked) : 96;
+  ASSERT_EQ(toolkit.Dpi(), dpi) << "the prefix's DPI";
+  const auto pixels = [dpi](int twips) { return int(std::lround(twips * dpi / 1440.0)); };
+  const auto scaled = [&](platform::TwipsRect t) {
+    return std::tuple(pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height));
+  };
+  const auto placed = [](platform::Control& control) {
+    RECT r;
+    GetWindowRect(HwndOf(control), &r);
+    MapWindowPoints(nullptr, GetParent(HwndOf(control)), reinterpret_cast<POINT*>(&r), 2);
+    return std::tuple(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  };
+  // At 120 dpi btnSelect lies on .25 and .5 pixels; lstGames starts outside.
+  EXPECT_EQ(placed(main.btnSelect), scaled(layout::BtnSelect().rect));
+  EXPECT_EQ(placed(main.lstGames), scaled(layout::LstGames().rect));
+  EXPECT_EQ(placed(game.btnCancel), scaled(layout::BtnCancel().rect));
+  EXPECT_EQ(placed(game.Image1), scaled(layout::Image1().rect));
+  EXPECT_TRUE(dynamic_cast<Win32Picture&>(game.Image1).HasPicture());
+  for (auto [window, design] : {std::pair(HwndOf(main.window), layout::MainWindow()),
+                                std::pair(HwndOf(game.window), layout::GameWindow())}) {
+    RECT client, frame;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(std::tuple(client.right, client.bottom),
+              std::tuple(pixels(design.clientWidth), pixels(design.clientHeight)));
+    // Centred on the screen; an odd pixel goes to the right and below.
+    EXPECT_EQ(std::tuple(frame.left, frame.top),
+              std::tuple((GetSystemMetrics(SM_CXSCREEN) - frame.right + frame.left) / 2,
+                         (GetSystemMetrics(SM_CYSCREEN) - frame.bottom + frame.top) / 2));
+  }
+  // Every label shows its whole text on one line.
+  for (platform::Control* label :
+       {&main.lblCredits, &game.lblTitle, &game.lblMemory, &game.lblCode}) {
+    HWND hwnd = HwndOf(*label);
+    HDC dc = GetDC(hwnd);
+    SelectObject(dc, HGDIOBJ(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    RECT needed{}, inside;
+    DrawTextA(dc, label->Text().c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+    ReleaseDC(hwnd, dc);
+    GetClientRect(hwnd, &inside);
+    EXPECT_LE(needed.right, inside.right) << label->Text();
+  }
+}
+
+// Keys through key preview and the dialog manager, the controls'
+// notifications, the tray icon's messages and close requests.
+TEST_F(ProgramTest, EventsReachTheirHandlers) {
+  std::string events;
+  const auto note = [&](const char* what) { return [&events, what] { events += what; }; };
+  main.btnSelect.OnClick(note("select "));
+  main.btnAdd.OnClick(note("add "));
+  game.btnCancel.OnClick(note("cancel "));
+  main.lstGames.OnClick(note("row "));
+  main.lstGames.OnDblClick(note("double-click "));
+  main.lblCredits.OnClick(note("credits "));
+  main.window.OnTaskbarCreated(note("taskbar "));
+  main.window.OnKeyDown([&](int key, int) { events += "key " + std::to_string(key); });
+  main.window.OnMouseMove(
+      [&](std::uint32_t lParam) { events += std::to_string(lParam); });
+  main.window.OnCloseRequest([&](platform::UnloadMode mode) {
+    events += "close " + std::to_string(int(mode));
+    return false;
+  });
+  game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == '-' ? 0 : key - 32; });
+  main.lstGames.AddItem("alpha");
+  main.lstGames.AddItems({"beta", "gamma"});
+  EXPECT_EQ(SendMessageA(HwndOf(main.lstGames), LB_GETCOUNT, 0, 0), 3);
+  main.btnDel.SetFocus();  // while hidden: it takes the focus on show
+  main.window.Show();
+  EXPECT_EQ(GetFocus(), HwndOf(main.btnDel));
+  game.window.Show();
+
+  HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames);
+  HWND add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
+  const auto from = [](platform::Control& control, WORD notification) {
+    return MAKEWPARAM(GetDlgCtrlID(HwndOf(control)), notification);
+  };
+  const std::tuple<HWND, UINT, WPARAM, LPARAM, std::string> steps[] = {
+      {list, WM_KEYDOWN, VK_RETURN, 1, "key 13select "},
+      {add, WM_KEYDOWN, VK_RETURN, 1, "key 13add "},
+      {add, WM_KEYDOWN, VK_DELETE, 1, "key 46"},
+      {list, WM_SYSCHAR, 'a', 1 | 1 << 29, "add "},  // Alt+A
+      {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
+      {code, WM_CHAR, 'a', 1, ""},
+      {code, WM_CHAR, '-', 1, ""},
+      {hwnd, WM_COMMAND, from(main.lstGames, LBN_SELCHANGE), 0, "row "},
+      {hwnd, WM_COMMAND, from(main.lstGames, LBN_DBLCLK), 0, "double-click "},
+      {hwnd, WM_COMMAND, from(main.lblCredits, STN_CLICKED), 0, "credits "},
+      {hwnd, WM_MOUSEMOVE, 0, WM_RBUTTONUP, "517"},
+      {hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0, "taskbar "},
+      {hwnd, WM_SYSCOMMAND, SC_CLOSE, 0, "close 0"},  // the user
+      {hwnd, WM_CLOSE, 0, 0, "close 3"},              // another program
+      {hwnd, WM_ENDSESSION, TRUE, 0, "close 2"},      // the session ends
+  };
+  for (const auto& [to, message, wParam, lParam, expected] : steps) {
+    events.clear();
+    if (to != hwnd) SetFocus(to);
+    PostMessageA(to, message, wParam, lParam);
+    toolkit.PumpPending();
+    EXPECT_EQ(events, expected) << "message " << message;
+  }
+  EXPECT_EQ(game.txtCode.Text(), "A");
+  EXPECT_TRUE(IsWindow(hwnd));           // every close was refused
+  HDC dc = CreateCompatibleDC(nullptr);  // the credits: blue on the window's colour
+  SendMessageA(hwnd, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(HwndOf(main.lblCredits)));
+  EXPECT_EQ(std::pair(GetTextColor(dc), GetBkColor(dc)),
+            std::pair(RGB(0, 0, 255), GetSysColor(COLOR_BTNFACE)));
+  DeleteDC(dc);
+}
+
+// What the user does while a dialog runs its own modal loop: a thread timer
+// runs it every 10 ms until it returns true.
+std::function<bool()> script;
+void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
+  if (script && script()) script = nullptr;
+}
+
+TEST_F(ProgramTest, MessageAndInputBoxesReturnTheUsersAnswer) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &RunScript);
+  Win32Dialogs dialogs{toolkit};
+  script = [] {
+    HWND box = FindWindowA("#32770", "Slotmate test");
+    return box && PostMessageA(box, WM_COMMAND, IDNO, 0);
+  };
+  EXPECT_EQ(dialogs.ShowMessage(0, "Remove it?", "Slotmate test", MB_YESNO), IDNO);
+  main.window.Show();
+  for (const char* button : {"OK", "Cancel"}) {
+    int ticks = 0;
+    script = [&] {
+      HWND box = FindWindowA("SlotmateWindow", "Find game");
+      if (!box || !IsWindowVisible(box)) return ticks > 0;  // closed again
+      if (ticks++ == 0) {
+        EXPECT_FALSE(IsWindowEnabled(HwndOf(main.window)));  // the owner waits
+        HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
+        for (char c : std::string("zelda")) PostMessageA(edit, WM_CHAR, WPARAM(c), 1);
+        PostMessageA(FindWindowExA(box, nullptr, "Button", button), BM_CLICK, 0, 0);
+      }
+      if (ticks < 100) return false;
+      ADD_FAILURE() << button << " left the box open";  // closed here, not to hang
+      return PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+    };
+    // Typing replaces the default, which starts selected.
+    EXPECT_EQ(dialogs.InputBox(main.window.Handle(), "Find what?", "Find game", "old"),
+              button == std::string("OK") ? "zelda" : "");
+  }
+  KillTimer(nullptr, timer);
+  script = nullptr;
+}
+
+}  // namespace
+}  // namespace slotmate::win32
