@@ -54,7 +54,7 @@ if(SLOTMATE_WIN32_TESTS)
                    $<TARGET_FILE:slotmate_win32_tests>
                    --gtest_filter=ProgramTest.BothWindowsScaleWithTheScreensDpi)
   set_tests_properties(layout_at_120_dpi PROPERTIES ENVIRONMENT SLOTMATE_TEST_DPI=120
-                       TIMEOUT 120)
+                       TIMEOUT 60)
 endif()
 
 # A stand-in for the emulator: a window captioned like it that records the

@@ -83,6 +83,7 @@ TEST(DrivesTest, OnlyTheMappedFoldersAreCdromDrives) {
   EXPECT_EQ(cdroms, "EF");
 }
 
+// The reply to a command, given n bytes for it, or "failed".
 std::string Send(platform::MediaControl& media, const std::string& command, int n = 16) {
   char reply[17] = "untouched";
   return media.SendString(command, reply, n) == 0 ? reply : "failed";
