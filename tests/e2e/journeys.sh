@@ -11,20 +11,26 @@ set -uo pipefail
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 
-# A disc goes in while the emulator runs: its card is put in the first slot
-# and the emulator told to take it up, once. A second start ends at once.
-journey_switch() {
-  local card='C:\switch\Cards\Sample Game.mem'
-  make_card "$card"
-  catalogue 'SCUS-94491 Other Game'$'\t''C:\switch\Cards\Other.mem' \
-    'SLUS-00453 Sample Game'$'\t'"$card"
+# The catalogue holds the sample game (SLUS-00453) and its card CARD, in this
+# journey's folder so that no earlier journey's switch can pass for its own;
+# the stand-in emulator and the program run, drive E: is empty.
+ready_to_switch() {
+  CARD="$APP_WIN\\Sample Game.mem"
+  make_card "$CARD"
+  catalogue 'SCUS-94491 Other Game'$'\t''C:\Cards\Other.mem' 'SLUS-00453 Sample Game'$'\t'"$CARD"
   check "the stand-in emulator shows its window" start_stand_in
   start_slotmate
   check "the main window shows" wait_until 15 shown "$MAIN"
+}
+
+# A disc goes in while the emulator runs: its card is put in the first slot
+# and the emulator told to take it up, once. A second start ends at once.
+journey_switch() {
+  ready_to_switch
   insert_disc SLUS_004.53
-  check "the game's card goes into Bank 00 Slot 00" wait_until 8 slot_is "$card"
+  check "the game's card goes into Bank 00 Slot 00" wait_until 8 slot_is "$CARD"
   check "the stand-in gets Enter, Alt+E, Up, Enter, Enter" wait_until 3 keys_are "$SWITCH_KEYS"
-  (cd "$APP" && timeout 10 wine slotmate_e2e.exe </dev/null >"$OUT/second.out" 2>"$OUT/second.err")
+  (cd "$APP" && timeout 5 wine slotmate_e2e.exe </dev/null >"$OUT/second.out" 2>"$OUT/second.err")
   local status=$?
   check "a second start ends at once with status 0 (got $status)" test $status -eq 0
   check "the first one goes on" running
@@ -71,11 +77,10 @@ journey_tray() {
   check "its icon stays in the tray" shown "$TRAY"
   check "a right click on the icon opens the menu" open_tray_menu
   screenshot tray-menu
-  xdotool key c
+  click_menu_item 10
   check "Configure Games... shows the main window" wait_until 5 shown "$MAIN"
   check "the menu opens again" open_tray_menu
-  local WIDTH HEIGHT && geometry "$MENU"
-  click_in "$MENU" $((WIDTH / 2)) $((HEIGHT - 8))
+  click_menu_item -8
   check "its last item, Exit, ends the program with status 0" wait_until 10 ended_with_0
   check "the icon leaves the tray" wait_until 5 hidden "$TRAY"
 }
