@@ -36,6 +36,8 @@ e2e_paths() { # BUILD_FOLDER
 }
 
 e2e_setup() {
+  type -P Xvfb xdotool import wine >/dev/null ||
+    { echo "FAIL: the journeys need xvfb, xdotool, imagemagick and wine" && return 1; }
   e2e_teardown
   rm -rf "$WORK" "$BUILD/e2e-output"
   mkdir -p "$DISC"
@@ -48,6 +50,7 @@ e2e_setup() {
     Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$WORK/xvfb.log" 2>&1 &
     echo $! >"$WORK/xvfb.pid"
     wait_until 10 test -S "/tmp/.X11-unix/X$number" -o ! -d "/proc/$!" && kill -0 $! && break
+    kill $! 2>/dev/null
   done
   kill -0 "$(<"$WORK/xvfb.pid")" || { echo "FAIL: Xvfb did not start" && return 1; }
   echo ":$number" >"$WORK/display"
@@ -59,8 +62,10 @@ e2e_setup() {
 }
 
 e2e_teardown() {
+  local xvfb=$(cat "$WORK/xvfb.pid" 2>/dev/null) display=$(cat "$WORK/display" 2>/dev/null)
   [[ -d $WINEPREFIX ]] && wineserver -k 2>/dev/null
-  [[ -f $WORK/xvfb.pid ]] && kill "$(<"$WORK/xvfb.pid")" 2>/dev/null
+  # Only the Xvfb that setup started, should its number have been reused.
+  [[ -n $xvfb && $(ps -o args= -p "$xvfb") == "Xvfb $display "* ]] && kill "$xvfb"
   [[ -n ${E2E_KEEP:-} ]] || rm -rf "$WORK"
 }
 
