@@ -72,14 +72,19 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
   target_link_libraries(slotmate_win32_bench PRIVATE slotmate_logic slotmate_win32)
 endif()
 
-# End-to-end tests: the real program under Wine on a private Xvfb display,
-# one script per group of scenarios (ctest -L e2e).
+# End-to-end journeys: the real program under Wine on a private Xvfb display
+# (ctest -L e2e). One prefix and display serve them all: the setup test makes
+# them, the teardown test ends them, whichever journeys run.
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
-  foreach(scenario IN ITEMS startup switch tray editor catalogue)
-    add_test(NAME e2e_${scenario}
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/test_${scenario}.sh
+  set(e2e_journeys switch catalogue tray)
+  foreach(step IN ITEMS setup ${e2e_journeys} teardown)
+    add_test(NAME e2e_${step}
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/journeys.sh ${step}
                      $<TARGET_FILE:slotmate_e2e> $<TARGET_FILE:stand_in_emulator>)
-    set_tests_properties(e2e_${scenario} PROPERTIES LABELS e2e RUN_SERIAL TRUE
-                         TIMEOUT 240)
+    set_tests_properties(e2e_${step} PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 120
+                         FIXTURES_REQUIRED e2e_display)
   endforeach()
+  set_tests_properties(e2e_setup PROPERTIES FIXTURES_SETUP e2e_display FIXTURES_REQUIRED "")
+  set_tests_properties(e2e_teardown PROPERTIES FIXTURES_CLEANUP e2e_display
+                       FIXTURES_REQUIRED "")
 endif()
