@@ -1,27 +1,274 @@
 #pragma once
 
-#include "fakes/fake_system.h"
-#include "fakes/fake_toolkit.h"
+// The system in memory. One recording fake answers every system interface
+// as a test scripted it and notes what the program did in `log`; one fake
+// control stands for every kind of control, so a test clicks, types and ticks
+// through the references the program's windows hold.
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "platform/platform.h"
 
 namespace slotmate::fakes {
 
-// Every fake in one place, with the journal they share.
-struct FakePlatform {
-  Journal journal;
-  FakeDrives drives;
-  FakeMedia media;
-  FakeKeyboard keyboard;
-  FakeTray tray;
-  FakeRegistry registry{journal};
-  FakeSettings settings;
-  FakeDialogs dialogs;
-  FakeDesktop desktop{journal};
-  FakeFiles files;
-  FakeProcess process;
+using namespace platform;
+using Str = const std::string&;
+using Handler = std::function<void()>;
+
+struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu {
+  std::string name, text, tip, *focus = nullptr;  // focus: the window's focused control
+  bool enabled = true;
+  int selStart = 0, selLength = 0, index = -1, popups = 0;
+  std::vector<std::string> items;     // the rows of a list
+  std::vector<bool> checks;           // the items of a menu
+  std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
+  std::function<void(std::int16_t&)> keyPress;
+  Handler whileOpen;  // the user's actions while the menu is open
+
+  // The user clicks, double-clicks or chooses; a timer ticks. Not when disabled.
+  void Fire(Str event) { (enabled && on[event]) ? on[event]() : void(); }
+  std::int16_t Press(std::int16_t key) { return keyPress(key), key; }  // the key taken
+  void SetText(Str t) override { text = t, selStart = selLength = 0; }
+  std::string Text() const override { return text; }
+  void SetEnabled(bool e) override { enabled = e; }
+  bool Enabled() const override { return enabled; }
+  void SetFocus() override { *focus = name, Fire("focus"); }
+  void OnClick(Handler h) override { on["click"] = h; }
+  void SetSelection(int start, int length) override {
+    selStart = start, selLength = length;
+  }
+  int SelectionStart() const override { return selStart; }
+  int SelectionLength() const override { return selLength; }
+  void OnGotFocus(Handler h) override { on["focus"] = h; }
+  void OnKeyPress(std::function<void(std::int16_t&)> h) override { keyPress = h; }
+  int Count() const override { return int(items.size()); }
+  std::string Item(int i) const override { return items.at(i); }
+  const std::vector<std::string>& Items() const override { return items; }
+  void AddItem(Str item) override { items.push_back(item); }
+  void AddItems(std::vector<std::string> more) override {
+    items.insert(items.end(), more.begin(), more.end());
+  }
+  void SetItem(int i, Str item) override { items.at(i) = item; }
+  void RemoveItem(int i) override {
+    items.erase(items.begin() + i);
+    index = index == i ? -1 : index - (index > i);
+  }
+  void Clear() override { items.clear(), index = -1; }
+  int ListIndex() const override { return index; }
+  void SetListIndex(int i) override { index = i, Fire("click"); }
+  void SetToolTip(Str t) override { tip = t; }
+  std::string ToolTip() const override { return tip; }
+  void OnDblClick(Handler h) override { on["dblclick"] = h; }
+  void OnTimer(Handler h) override { on["tick"] = h; }
+
+  void SetChecked(int item, bool c) override { checks.at(item) = c; }
+  bool Checked(int item) const override { return checks.at(item); }
+  void OnClick(int item, Handler h) override { on[std::to_string(item)] = h; }
+  void Popup() override { ++popups, whileOpen ? whileOpen() : void(); }
+};
+
+struct FakeWindow : Window {
+  using Script = std::function<void(FakeWindow&)>;
+  FakeWindow(WindowHandle h, const Script& script) : handle(h), whileModal(script) {}
+  WindowHandle handle;
+  const Script& whileModal;  // the user's actions while it is shown modally
+  bool visible = false, active = false, modal = false;
+  Window* owner = nullptr;
+  std::string focused;
+  std::vector<std::unique_ptr<FakeControl>> controls;
+  std::function<void(int, int)> keyDown;
+  std::function<void(std::uint32_t)> mouseMove;
+  std::function<bool(UnloadMode)> closeRequest;
+  Handler taskbarCreated;
+
+  bool RequestClose(UnloadMode mode) { return closeRequest(mode) && (Close(), true); }
+  FakeControl& Add(Str name, bool enabled = true) {
+    controls.push_back(std::make_unique<FakeControl>());
+    controls.back()->name = name, controls.back()->focus = &focused;
+    return controls.back()->enabled = enabled, *controls.back();
+  }
+  WindowHandle Handle() const override { return handle; }
+  IconHandle Icon() const override { return 0x1C0; }
+  Button& AddButton(const ButtonSpec& s) override { return Add(s.name); }
+  Label& AddLabel(const LabelSpec& s) override { return Add(s.name); }
+  TextBox& AddTextBox(const TextBoxSpec& s) override { return Add(s.name); }
+  ListBox& AddListBox(const ControlSpec& s) override { return Add(s.name); }
+  Picture& AddPicture(const PictureSpec& s) override { return Add(s.name); }
+  Timer& AddTimer(Str name, unsigned, bool on) override { return Add(name, on); }
+  PopupMenu& AddPopupMenu(Str name, const std::vector<MenuItemSpec>& items) override {
+    FakeControl& menu = Add(name);
+    for (const auto& item : items) menu.checks.push_back(item.checked);
+    return menu;
+  }
+  void Show() override { visible = active = true; }
+  void ShowInactive() override { visible = true; }
+  void Hide() override { visible = active = false; }
+  bool Visible() const override { return visible; }
+  void ShowModal(Window& ownerWindow) override {
+    owner = &ownerWindow, visible = modal = true;
+    if (whileModal) whileModal(*this);
+    // What the script leaves open, the user closes with the close box.
+    if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
+  }
+  void Close() override { visible = modal = false; }
+  void OnKeyDown(std::function<void(int, int)> h) override { keyDown = h; }
+  void OnMouseMove(std::function<void(std::uint32_t)> h) override { mouseMove = h; }
+  void OnCloseRequest(std::function<bool(UnloadMode)> h) override { closeRequest = h; }
+  void OnTaskbarCreated(Handler h) override { taskbarCreated = h; }
+};
+
+struct FakeToolkit : Toolkit {
+  FakeWindow::Script whileModal;
+  int windows = 0, quits = 0;
+  std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
+    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windows, whileModal);
+  }
+  void RunMessageLoop() override {}
+  void Quit() override { ++quits; }
+};
+
+inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
+template <class Control>
+FakeControl& Fake(Control& control) {
+  return static_cast<FakeControl&>(control);
+}
+
+// clang-format off
+struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStore,
+                    Dialogs, Desktop, Files, Process, Locale {
+  // clang-format on
+  struct Box {
+    std::string text, title;
+    std::uint32_t style;
+    WindowHandle owner;
+  };
+  std::vector<std::string> log;              // what the program did, in order
+  std::map<std::string, unsigned> drives;    // "E:\" -> 5 (a CD-ROM drive)
+  std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
+  std::map<std::string, std::string> files;  // full path -> bytes
+  std::optional<std::string> failWrites;     // why every file write fails
+  std::set<std::string> keys;                // registry keys
+  std::map<std::string, std::string> registry;  // "key\value" -> bytes
+  std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
+  long failSetValue = 0;
+  int openKeys = 0;
+  bool shift = false, anotherInstance = false;
+  std::string folder = "C:\\Games\\Slotmate";
+  std::vector<std::string> captions;  // other programs' windows
+  std::vector<KeyEvent> sentKeys;
+  NotifyIconData icon;                    // the last record given to the tray
+  std::vector<Box> boxes;                 // message boxes shown
+  std::deque<int> answers;                // to them; unscripted: OK, or No to a question
+  std::deque<std::string> typed;          // in input boxes; "" is Cancel
+  std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
+  OpenFileNameRecord fileDialog;
   FakeToolkit toolkit;
-  FakeLocale locale;
-  platform::Platform platform{drives,  media,   keyboard, tray,    registry, settings,
-                              dialogs, desktop, files,    process, toolkit,  locale};
+  Platform platform{*this, *this, *this, *this, *this,   *this,
+                    *this, *this, *this, *this, toolkit, *this};
+
+  unsigned DriveType(Str root) override {
+    return drives.contains(root) ? drives[root] : 1;
+  }
+  // Opening a drive answers "1"; its status, the scripted reply or a failure.
+  std::uint32_t SendString(Str command, char* reply, unsigned length) override {
+    log.push_back(command);
+    const bool open = command.starts_with("open "),
+               status = command.starts_with("status");
+    if (open) drive_ = command.substr(5, 2);
+    if (status && !media.contains(drive_)) return 1;
+    std::snprintf(reply, length, "%s", open ? "1" : status ? media[drive_].c_str() : "");
+    return 0;
+  }
+  std::int16_t AsyncKeyState(int key) override {
+    return key == kVkShift && shift ? -32768 : 0;
+  }
+  bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
+    log.push_back(message == kNimAdd ? "tray add" : "tray delete");
+    return icon = data, true;
+  }
+  long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
+    return keys.contains(key) ? Open(key, out) : 2;
+  }
+  long CreateKey(RegistryKey, Str key, RegistryKey* out) override {
+    log.push_back("create " + key);
+    return keys.insert(key), Open(key, out);
+  }
+  long SetValueEx(RegistryKey, Str name, std::uint32_t, std::string_view data) override {
+    log.push_back("set " + name);
+    if (failSetValue == 0) registry[key_ + "\\" + name] = data;
+    return failSetValue;
+  }
+  long CloseKey(RegistryKey) override { return --openKeys, 0; }
+  std::string Read(Str app, Str section, Str key, Str fallback) override {
+    auto it = settings.find(app + "\\" + section + "\\" + key);
+    return it == settings.end() ? fallback : it->second;
+  }
+  bool Write(Str app, Str section, Str key, Str text) override {
+    return settings[app + "\\" + section + "\\" + key] = text, true;
+  }
+  int ShowMessage(WindowHandle owner, Str text, Str title, std::uint32_t style) override {
+    boxes.push_back({text, title, style, owner});
+    return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
+  }
+  std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
+    return log.push_back("input " + defaultText), Next(typed, std::string());
+  }
+  int ShowOpenFileDialog(OpenFileNameRecord& record) override {
+    fileDialog = record;
+    if (chosenFile) record.lpstrFile = *chosenFile + '\0';
+    return chosenFile ? 1 : 0;
+  }
+  bool ActivateWindowByCaption(Str caption) override {
+    log.push_back("activate " + caption);
+    return std::any_of(captions.begin(), captions.end(),
+                       [&](Str c) { return c.starts_with(caption); });
+  }
+  void SendKeys(const std::vector<KeyEvent>& k) override {
+    log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());
+  }
+  void ShellOpen(WindowHandle, Str verb, Str file) override {
+    log.push_back(verb + " " + file);
+  }
+  std::optional<std::uint64_t> Length(Str path) override {
+    return files.contains(path) ? std::optional(files[path].size()) : std::nullopt;
+  }
+  std::optional<std::string> Read(Str path, std::size_t limit) override {
+    return files.contains(path) ? std::optional(files[path].substr(0, limit))
+                                : std::nullopt;
+  }
+  std::optional<std::string> ReplaceWhole(Str path, std::string_view bytes) override {
+    if (log.push_back("write " + path), !failWrites) files[path] = bytes;
+    return failWrites;
+  }
+  bool MakeSureDirectoryPathExists(Str path) override {
+    return log.push_back("mkdir " + path), true;
+  }
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  std::string ProgramFolder() override { return folder; }
+  InstanceHandle Instance() override { return 0x400000; }
+  // Upper case as Windows-1252 has it, accented letters included.
+  std::string UpperCase(Str text) override {
+    std::string upper = text;
+    for (char& c : upper)
+      if ((c >= 'a' && c <= 'z') || (c >= '\xE0' && c <= '\xFE' && c != '\xF7'))
+        c -= 0x20;
+    return upper;
+  }
+
+ private:
+  std::string drive_, key_;
+  long Open(Str key, RegistryKey* out) { return key_ = key, *out = ++openKeys, 0; }
+  template <class T>
+  static T Next(std::deque<T>& script, T unscripted) {
+    if (script.empty()) return unscripted;
+    T next = script.front();
+    return script.pop_front(), next;
+  }
 };
 
 }  // namespace slotmate::fakes

@@ -1,0 +1,174 @@
+// The program's text rules, one table each.
+
+#include "catalogue/catalogue_line.h"
+#include "editor/entry_rules.h"
+#include "editor/memory_card.h"
+#include "editor/open_file_record.h"
+#include "editor/pattern.h"
+#include "native/machine.h"
+#include "registry/set_key_value.h"
+#include "registry/settings.h"
+#include "watch/key_string.h"
+
+namespace slotmate {
+namespace {
+
+TEST(Rules, GameIdFromTheBootFile) {
+  const std::pair<std::string, std::string> rows[] = {
+      {kBoot, "SLUS-00453"},
+      {"boot=cdrom:\\scus_944.91;1\r\n", "SCUS-94491"},
+      {"BOOT\t= CDROM:\\SLES_012.34;1", "SLES-01234"},
+      {"BOOT = cdrom:SLPS-012.34", "SLPS-01234"},
+      {"BOOT = cdrom:\\GAMES\\SLUS_004.53;1", "SLUS-00453"},
+      {"BOOT = cdrom:\\S1\\S2\\SCPS_100.01;1", "SCPS-10001"},
+      {"BOOT = cdrom:\\SLUS_004.53 \\ARG", "SLUS-00453"},
+      {"BOOT = cdrom:\\SLUS_004.53\n\\TCB", "SLUS-00453"},        // an LF ends the path
+      {"TCB = 4\nBOOT = cdrom:\\SLUS_004.53;1\n", "SLUS-00453"},  // but not the line
+      {"BOOT = cdrom:\\SLUS_004.53;1\rX", "SLUS-00453"},
+      {"TCB = 4\r\nBOOT = cdrom:\\SLUS_004.53;1\r\n", ""},
+      {"BOOT = cdrom0:\\SLUS_004.53;1", ""},
+      {"BOOT = cdrom:\\PAX.EXE;1", ""},
+      {"BOOT = cdrom:\\S", "S-"},
+      {"BOOT = cdrom:\\SLUS_0", "SLUS-0"},
+      {std::string(65536, ' ') + "BOOT = cdrom:\\SLUS_004.53;1", ""},  // past 64 KiB
+  };
+  for (const auto& [boot, id] : rows) {
+    Machine m;
+    m.files["E:\\system.cnf"] = boot;
+    m.Start();
+    EXPECT_EQ(m.form->GetID(), id) << boot;
+  }
+}
+
+TEST(Rules, CatalogueLines) {
+  const std::pair<std::string, std::string> lines[] = {
+      // the line, "id|title|path"
+      {"SLUS-00000 Some Game\tC:\\a b.mem", "SLUS-00000|Some Game|C:\\a b.mem"},
+      {"SLUS-00000   Game  \t  C:\\a.mem  ", "SLUS-00000|Game|C:\\a.mem"},
+      {"SLUS-00000 \tC:\\a.mem", "SLUS-00000||C:\\a.mem"},
+      {"SLUS-00000\tC:\\a.mem", "SLUS-00000||"},
+      {"SLUS-00000 Some Game", "SLUS-00000||"},
+      {"SLUS-0", "SLUS-0||"},
+      {"SLUS-00000 Game\tC:\\a\tb.mem", "SLUS-00000|Game|C:\\a\tb.mem"},
+      {"SLUS-00000  Game \t C:\\a.mem\t", "SLUS-00000|Game|C:\\a.mem\t"}};
+  for (const auto& [line, fields] : lines) {
+    const CatalogueEntry e = ParseCatalogueLine(line);
+    EXPECT_EQ(e.id + "|" + e.title + "|" + e.cardPath, fields);
+  }
+  const std::pair<std::string, Rows> texts[] = {{"a\r\nb\r\nc\r\n", {"a", "b", "c"}},
+                                                {"a\r\nb", {"a", "b"}},
+                                                {"a\rb\r", {"a", "b"}},
+                                                {"a\nb\n", {"a\nb\n"}},
+                                                {"a\r\n\r\nb", {"a", "", "b"}},
+                                                {"a\r\r\nb", {"a", "", "b"}},
+                                                {"", {}}};
+  for (const auto& [text, rows] : texts)
+    EXPECT_EQ(SplitCatalogueText(text), rows) << text;
+  EXPECT_EQ(JoinCatalogueText({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(Rules, CardPaths) {
+  for (char c : ";<>|?*\""s) EXPECT_TRUE(entry::InvalidPath("C:\\a"s + c + ".mem")) << c;
+  const std::pair<std::string, bool> rows[] = {{"C:\\VGS\\game.mem", false},
+                                               {"C:\\My Cards\\a.MEM", false},
+                                               {"C:\\a:\\b.mem", false},
+                                               {"", true},
+                                               {"C:\\\\VGS\\a.mem", true},
+                                               {"\\\\server\\share\\a.mem", true},
+                                               {"C:a.mem", true},
+                                               {"a.mem", true},
+                                               {"::\\a.mem", true},
+                                               {"C:\\VGS\\a.txt", true},
+                                               {" C:\\a.mem", true},
+                                               {"C:\\a.mem ", true}};
+  for (const auto& [path, invalid] : rows)
+    EXPECT_EQ(entry::InvalidPath(path), invalid) << path;
+}
+
+TEST(Rules, Patterns) {
+  const std::tuple<std::string, std::string_view, bool> rows[] = {
+      {"", "", true},
+      {"a", "", false},
+      {"", "a", false},
+      {"", "?", false},
+      {"", "**", true},
+      {"abc", "abc", true},
+      {"abcd", "abc", false},
+      {"ABC", "abc", false},
+      {"abc", "a?c", true},
+      {"ac", "a?c", false},
+      {"ac", "a*c", true},
+      {"a-long-c", "a*c", true},
+      {"abcbcd", "a*bcd", true},
+      {"abcbce", "a*bcd", false},
+      {"xaybzc", "*a*b*c", true},
+      {"xbyazc", "*a*b*c", false},
+      {"7", "[0-9]", true},
+      {"A", "[0-9]", false},
+      {"M", "[a-z]", false},
+      {"x", "[0-9x]", true},
+      {"LC", "[LC]", false},
+      {"-", "[a-]", true},
+      {"[a", "[a", true},
+      {"]", "[]]", false},
+      {"x:\\a\\b7", "?:\\*[0-9]", true},
+      {"ab", std::string_view("a*", 1), false}};  // the pattern ends with its view
+  for (const auto& [text, pattern, matches] : rows)
+    EXPECT_EQ(MatchesPattern(text, pattern), matches) << text << " ~ " << pattern;
+  // Naive backtracking would take exponential time here.
+  std::string stars;
+  for (int i = 0; i < 40; ++i) stars += "*a";
+  EXPECT_FALSE(MatchesPattern(std::string(5000, 'a'), stars + "b"));
+}
+
+TEST(Rules, KeyStrings) {
+  EXPECT_EQ(ParseKeyString("~%(E){Up}~~"), kEmulatorKeys);
+  EXPECT_EQ(ParseKeyString("%x"),
+            (std::vector<platform::KeyEvent>{
+                {18, true}, {'X', true}, {'X', false}, {18, false}}));
+  for (const char* bad : {"%(E", "{Down}", "%", "!", "%(E)}"})
+    EXPECT_EQ(ParseKeyString(bad), std::nullopt) << bad;
+}
+
+TEST(Rules, BooleanSettings) {
+  const std::pair<const char*, bool> rows[] = {
+      {nullptr, false}, {"True", true}, {"tRUE", true}, {"False", false},
+      {"yes", false},   {"1", true},    {"-12", true},  {"0", false},
+      {"-0", false},    {"-", false},   {"", false},    {"1a", false}};
+  for (const auto& [stored, value] : rows) {
+    fakes::FakeSystem s;
+    if (stored) s.settings[kHidden] = stored;
+    EXPECT_EQ(ReadBoolSetting(s, kSettingHidden), value) << (stored ? stored : "none");
+  }
+}
+
+TEST(Rules, SetKeyValueCreatesTheKeyOnceStoresTheTextWithItsNulAndCloses) {
+  fakes::FakeSystem s;
+  for (const char* text : {"C:\\a.mem", "C:\\b.mem"})
+    EXPECT_TRUE(SetKeyValue(s, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                            platform::kRegSz, kBank0Slot0, text));
+  EXPECT_EQ(s.registry[kSlot], "C:\\b.mem\0"s);
+  EXPECT_EQ(s.log, (Rows{"create "s + kMemoryCardsKey, "set Bank 00 Slot 00",
+                         "set Bank 00 Slot 00"}));
+  s.failSetValue = 5;
+  EXPECT_FALSE(SetKeyValue(s, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                           platform::kRegSz, kBank0Slot0, "C:\\c.mem"));
+  EXPECT_EQ(s.openKeys, 0);
+}
+
+TEST(Rules, OpenFileDialogRecordAndBlankCard) {
+  EXPECT_EQ(DialogFilter("a|b"), "a\0b\0\0"s);
+  EXPECT_EQ(DialogFilter("a|b|"), "a\0b\0\0"s);
+  const auto r = MakeOpenFileRecord(0x1234, 0x400000, "a|b", "Pick", "C:\\Start");
+  EXPECT_EQ(r.lpstrFile, std::string(254, ' ') + '\0');
+  EXPECT_EQ(r.lpstrFileTitle + std::to_string(r.nMaxFile + r.nMaxFileTitle),
+            r.lpstrFile + "510");
+  EXPECT_EQ(ChosenFile("C:\\a.mem\0  x\0"s), "C:\\a.mem");
+  const std::string card = BlankMemoryCardImage();
+  EXPECT_EQ(card.size(), 131136u);
+  EXPECT_EQ(card.substr(0, 18), "VgsM\1\0\0\0\1\0\0\0\1\0\0\0\0\2"s);
+  EXPECT_EQ(card.find_first_not_of('\0', 18), std::string::npos);
+}
+
+}  // namespace
+}  // namespace slotmate
