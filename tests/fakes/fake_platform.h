@@ -1,9 +1,9 @@
 #pragma once
 
-// The system in memory. One recording fake answers every system interface
-// as a test scripted it and notes what the program did in `log`; one fake
-// control stands for every kind of control, so a test clicks, types and ticks
-// through the references the program's windows hold.
+// The system in memory: one recording fake answers every system interface as
+// a test scripted it, and one fake control stands for every kind of control.
+// What the program does that a user or the system would notice is written to
+// one journal, `log`, in order.
 
 #include <algorithm>
 #include <cstdio>
@@ -19,9 +19,14 @@ namespace slotmate::fakes {
 using namespace platform;
 using Str = const std::string&;
 using Handler = std::function<void()>;
+using Log = std::vector<std::string>;
 
 struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu {
-  std::string name, text, tip, *focus = nullptr;  // focus: the window's focused control
+  FakeControl(Str name, Log& log, std::string& focus)
+      : name(name), log(log), focus(focus) {}
+  std::string name, text, tip;
+  Log& log;
+  std::string& focus;  // the window's focused control
   bool enabled = true;
   int selStart = 0, selLength = 0, index = -1, popups = 0;
   std::vector<std::string> items;     // the rows of a list
@@ -33,11 +38,13 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   // The user clicks, double-clicks or chooses; a timer ticks. Not when disabled.
   void Fire(Str event) { (enabled && on[event]) ? on[event]() : void(); }
   std::int16_t Press(std::int16_t key) { return keyPress(key), key; }  // the key taken
+  void Note(Str entry) { log.push_back(entry); }
+
   void SetText(Str t) override { text = t, selStart = selLength = 0; }
   std::string Text() const override { return text; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
-  void SetFocus() override { *focus = name, Fire("focus"); }
+  void SetFocus() override { Note("focus " + (focus = name)), Fire("focus"); }
   void OnClick(Handler h) override { on["click"] = h; }
   void SetSelection(int start, int length) override {
     selStart = start, selLength = length;
@@ -49,35 +56,42 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   int Count() const override { return int(items.size()); }
   std::string Item(int i) const override { return items.at(i); }
   const std::vector<std::string>& Items() const override { return items; }
-  void AddItem(Str item) override { items.push_back(item); }
+  void AddItem(Str item) override { Note("add " + item), items.push_back(item); }
   void AddItems(std::vector<std::string> more) override {
     items.insert(items.end(), more.begin(), more.end());
   }
-  void SetItem(int i, Str item) override { items.at(i) = item; }
+  void SetItem(int i, Str item) override {
+    Note("row " + std::to_string(i) + " " + item), items.at(i) = item;
+  }
   void RemoveItem(int i) override {
-    items.erase(items.begin() + i);
+    Note("remove " + std::to_string(i)), items.erase(items.begin() + i);
     index = index == i ? -1 : index - (index > i);
   }
   void Clear() override { items.clear(), index = -1; }
   int ListIndex() const override { return index; }
-  void SetListIndex(int i) override { index = i, Fire("click"); }
-  void SetToolTip(Str t) override { tip = t; }
+  void SetListIndex(int i) override {
+    Note("select " + std::to_string(index = i)), Fire("click");
+  }
+  void SetToolTip(Str t) override { Note("tip " + (tip = t)); }
   std::string ToolTip() const override { return tip; }
   void OnDblClick(Handler h) override { on["dblclick"] = h; }
   void OnTimer(Handler h) override { on["tick"] = h; }
-
-  void SetChecked(int item, bool c) override { checks.at(item) = c; }
+  void SetChecked(int item, bool c) override {
+    Note("check " + std::to_string(item) + " " + (c ? "on" : "off")), checks.at(item) = c;
+  }
   bool Checked(int item) const override { return checks.at(item); }
   void OnClick(int item, Handler h) override { on[std::to_string(item)] = h; }
-  void Popup() override { ++popups, whileOpen ? whileOpen() : void(); }
+  void Popup() override { Note("menu"), whileOpen ? whileOpen() : void(); }
 };
 
 struct FakeWindow : Window {
   using Script = std::function<void(FakeWindow&)>;
-  FakeWindow(WindowHandle h, const Script& script) : handle(h), whileModal(script) {}
+  FakeWindow(WindowHandle h, Log& log, const Script& script)
+      : handle(h), log(log), whileModal(script) {}
   WindowHandle handle;
+  Log& log;
   const Script& whileModal;  // the user's actions while it is shown modally
-  bool visible = false, active = false, modal = false;
+  bool visible = false, modal = false;
   Window* owner = nullptr;
   std::string focused;
   std::vector<std::unique_ptr<FakeControl>> controls;
@@ -87,10 +101,13 @@ struct FakeWindow : Window {
   Handler taskbarCreated;
 
   bool RequestClose(UnloadMode mode) { return closeRequest(mode) && (Close(), true); }
-  FakeControl& Add(Str name, bool enabled = true) {
-    controls.push_back(std::make_unique<FakeControl>());
-    controls.back()->name = name, controls.back()->focus = &focused;
-    return controls.back()->enabled = enabled, *controls.back();
+  FakeControl& Add(Str name) {
+    return *controls.emplace_back(std::make_unique<FakeControl>(name, log, focused));
+  }
+  FakeControl* Find(Str name) {
+    for (auto& c : controls)
+      if (c->name == name) return c.get();
+    return nullptr;
   }
   WindowHandle Handle() const override { return handle; }
   IconHandle Icon() const override { return 0x1C0; }
@@ -99,21 +116,24 @@ struct FakeWindow : Window {
   TextBox& AddTextBox(const TextBoxSpec& s) override { return Add(s.name); }
   ListBox& AddListBox(const ControlSpec& s) override { return Add(s.name); }
   Picture& AddPicture(const PictureSpec& s) override { return Add(s.name); }
-  Timer& AddTimer(Str name, unsigned, bool on) override { return Add(name, on); }
+  Timer& AddTimer(Str name, unsigned, bool on) override {
+    return Add(name).enabled = on, *controls.back();
+  }
   PopupMenu& AddPopupMenu(Str name, const std::vector<MenuItemSpec>& items) override {
     FakeControl& menu = Add(name);
     for (const auto& item : items) menu.checks.push_back(item.checked);
     return menu;
   }
-  void Show() override { visible = active = true; }
-  void ShowInactive() override { visible = true; }
-  void Hide() override { visible = active = false; }
+  void Show() override { log.push_back("show"), visible = true; }
+  void ShowInactive() override { log.push_back("show behind"), visible = true; }
+  void Hide() override { log.push_back("hide"), visible = false; }
   bool Visible() const override { return visible; }
   void ShowModal(Window& ownerWindow) override {
-    owner = &ownerWindow, visible = modal = true;
+    log.push_back("editor"), owner = &ownerWindow, visible = modal = true;
     if (whileModal) whileModal(*this);
     // What the script leaves open, the user closes with the close box.
-    if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
+    if (modal && (log.push_back("close box"), !RequestClose(UnloadMode::kUser)))
+      throw std::logic_error("stays open");
   }
   void Close() override { visible = modal = false; }
   void OnKeyDown(std::function<void(int, int)> h) override { keyDown = h; }
@@ -123,13 +143,15 @@ struct FakeWindow : Window {
 };
 
 struct FakeToolkit : Toolkit {
+  explicit FakeToolkit(Log& log) : log(log) {}
+  Log& log;
   FakeWindow::Script whileModal;
-  int windows = 0, quits = 0;
+  int windows = 0;
   std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
-    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windows, whileModal);
+    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windows, log, whileModal);
   }
   void RunMessageLoop() override {}
-  void Quit() override { ++quits; }
+  void Quit() override { log.push_back("quit"); }
 };
 
 inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
@@ -147,7 +169,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     std::uint32_t style;
     WindowHandle owner;
   };
-  std::vector<std::string> log;              // what the program did, in order
+  Log log;
   std::map<std::string, unsigned> drives;    // "E:\" -> 5 (a CD-ROM drive)
   std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
   std::map<std::string, std::string> files;  // full path -> bytes
@@ -158,8 +180,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   long failSetValue = 0;
   int openKeys = 0;
   bool shift = false, anotherInstance = false;
-  std::string folder = "C:\\Games\\Slotmate";
-  std::vector<std::string> captions;  // other programs' windows
+  std::string folder = "C:\\Slotmate";
+  std::vector<std::string> windows;  // the captions of other programs' windows
   std::vector<KeyEvent> sentKeys;
   NotifyIconData icon;                    // the last record given to the tray
   std::vector<Box> boxes;                 // message boxes shown
@@ -167,22 +189,22 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::deque<std::string> typed;          // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   OpenFileNameRecord fileDialog;
-  FakeToolkit toolkit;
+  FakeToolkit toolkit{log};
   Platform platform{*this, *this, *this, *this, *this,   *this,
                     *this, *this, *this, *this, toolkit, *this};
 
   unsigned DriveType(Str root) override {
     return drives.contains(root) ? drives[root] : 1;
   }
-  // Opening a drive answers "1"; its status, the scripted reply or a failure.
+  // The three commands a drive is polled with; anything else is an error.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
-    log.push_back(command);
-    const bool open = command.starts_with("open "),
-               status = command.starts_with("status");
-    if (open) drive_ = command.substr(5, 2);
-    if (status && !media.contains(drive_)) return 1;
-    std::snprintf(reply, length, "%s", open ? "1" : status ? media[drive_].c_str() : "");
-    return 0;
+    const std::string alias = " Type cdaudio Alias cdvgs wait";
+    if (command.starts_with("open ") && command.ends_with(alias) &&
+        command.size() == alias.size() + 7)
+      return drive_ = command.substr(5, 2), std::snprintf(reply, length, "1"), 0;
+    if (command == "status cdvgs media present wait" && media.contains(drive_))
+      return std::snprintf(reply, length, "%s", media[drive_].c_str()), 0;
+    return command == "close cdvgs" ? 0 : 1;
   }
   std::int16_t AsyncKeyState(int key) override {
     return key == kVkShift && shift ? -32768 : 0;
@@ -195,13 +217,12 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return keys.contains(key) ? Open(key, out) : 2;
   }
   long CreateKey(RegistryKey, Str key, RegistryKey* out) override {
-    log.push_back("create " + key);
     return keys.insert(key), Open(key, out);
   }
   long SetValueEx(RegistryKey, Str name, std::uint32_t, std::string_view data) override {
-    log.push_back("set " + name);
-    if (failSetValue == 0) registry[key_ + "\\" + name] = data;
-    return failSetValue;
+    if (failSetValue != 0) return failSetValue;
+    log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
+    return registry[key_ + "\\" + name] = data, 0;
   }
   long CloseKey(RegistryKey) override { return --openKeys, 0; }
   std::string Read(Str app, Str section, Str key, Str fallback) override {
@@ -209,10 +230,11 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return it == settings.end() ? fallback : it->second;
   }
   bool Write(Str app, Str section, Str key, Str text) override {
+    log.push_back(key + "=" + text);
     return settings[app + "\\" + section + "\\" + key] = text, true;
   }
   int ShowMessage(WindowHandle owner, Str text, Str title, std::uint32_t style) override {
-    boxes.push_back({text, title, style, owner});
+    log.push_back("box " + text), boxes.push_back({text, title, style, owner});
     return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
@@ -224,9 +246,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return chosenFile ? 1 : 0;
   }
   bool ActivateWindowByCaption(Str caption) override {
-    log.push_back("activate " + caption);
-    return std::any_of(captions.begin(), captions.end(),
-                       [&](Str c) { return c.starts_with(caption); });
+    const bool found = std::any_of(windows.begin(), windows.end(),
+                                   [&](Str c) { return c.starts_with(caption); });
+    return found && (log.push_back("activate"), true);
   }
   void SendKeys(const std::vector<KeyEvent>& k) override {
     log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());

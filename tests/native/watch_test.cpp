@@ -1,13 +1,15 @@
 // Start-up, the disc watcher, the card switcher, the tray and the program's
-// lifetime.
+// lifetime, told by what the program does.
 
 #include <map>
-#include <sstream>
 
+#include "app/product.h"
 #include "native/machine.h"
 
 namespace slotmate {
 namespace {
+
+const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
 
 TEST(Startup, FindsTheCdromDrivesFromZDownToCOrEndsSilently) {
   const std::pair<std::map<std::string, unsigned>, Rows> rows[] = {
@@ -19,238 +21,160 @@ TEST(Startup, FindsTheCdromDrivesFromZDownToCOrEndsSilently) {
     m.drives = types;
     EXPECT_EQ(m.Start(), !cdDrives.empty());
     EXPECT_EQ(m.form->CdDrives, cdDrives);
-    EXPECT_EQ(m.main().visible || !m.log.empty(), !cdDrives.empty());
+    EXPECT_EQ(m.log.empty(), cdDrives.empty());
   }
   Machine second;
   second.anotherInstance = true;
-  EXPECT_FALSE(second.Start() || second.main().visible || !second.log.empty());
+  EXPECT_FALSE(second.Start() || !second.log.empty());
 }
 
-TEST(Startup, HiddenAndMinimizedDecideIconAndWindow) {
-  const std::tuple<const char*, const char*, bool, bool> rows[] = {
-      {"", "", true, true},
-      {"", "True", true, false},
-      {"True", "", false, true},
-      {"True", "True", false, false}};  // the icon, the window
-  for (const auto& [hidden, minimized, icon, window] : rows) {
+// The tray icon and the window follow the settings; a disc already in the
+// drive is switched first, and then the window shows behind the emulator,
+// which is still taking its keys.
+TEST(Startup, SettingsAndADiscInTheDrive) {
+  const std::string tray = "tray add, ", tip = "tip 1 games listed, ",
+                    shown = "show, focus btnAdd", card = "select 0, card C:\\g.mem, ";
+  const std::pair<std::string, std::string> rows[] = {
+      {"", tray + tip + shown},
+      {"Minimized=True", tray + tip + "hide"},
+      {"Hidden=True", tip + shown},
+      {"Hidden=tRUE, Minimized=1", tip + "hide"},
+      {"Hidden=-12, Minimized=0", tip + shown},
+      {"Hidden=-0, Minimized=-", tray + tip + shown},
+      {"Hidden=yes, Minimized=1a", tray + tip + shown},
+      {"insert E:", tray + tip + card + shown},
+      {"insert E:, emulator", tray + tip + card + "activate, keys, show behind"},
+      {"insert E:, emulator, Minimized=True",
+       tray + tip + card + "activate, keys, hide"}};
+  for (const auto& [setup, journal] : rows) {
     Machine m;
-    m.settings = {{kHidden, hidden}, {kMinimized, minimized}};
-    ASSERT_TRUE(m.Start());
-    EXPECT_EQ(m.Logged("tray add"), int(icon)) << hidden << minimized;
-    EXPECT_EQ(m.main().focused + (m.main().active ? " in front" : ""),
-              window ? "btnAdd in front" : "");
+    m.files["C:\\g.mem"] = "x";
+    m.Do(setup);
+    m.Start(kOneGame);
+    EXPECT_EQ(m.Journal(), journal) << setup;
   }
-}
-
-TEST(Startup, TrayIconRecord) {
   Machine m;
   m.Start();
-  EXPECT_EQ(m.icon.cbSize, 88u);
+  EXPECT_EQ(m.icon.cbSize + m.icon.uID * 1000 + m.icon.uFlags, 88u + 1007u);
   EXPECT_EQ(m.icon.hWnd + m.icon.hIcon, m.main().Handle() + m.main().Icon());
-  EXPECT_EQ(m.icon.uID * 1000 + m.icon.uFlags, 1007u);
   EXPECT_EQ(m.icon.uCallbackMessage, 0x200u);  // tray events come as mouse moves
-  const std::string tip(m.icon.szTip.data(), 64),
-      text = "Slotmate 1.0c - \xA9 2000 Slotmate";
-  EXPECT_EQ(tip, text + '\0' + std::string(63 - text.size(), ' '));
-}
-
-// A disc in the drive at start is switched before the window shows, and the
-// window shows behind the emulator, which is still taking its keys.
-TEST(Startup, DiscAtStartIsSwitchedAndTheWindowShowsBehindTheEmulator) {
-  Machine m;
-  m.files["C:\\g.mem"] = "x";
-  m.captions = {kEmulator};
-  m.Insert("E:");
-  m.Start("SLUS-00453 G\tC:\\g.mem\r\n");
-  EXPECT_EQ(m.registry[kSlot], "C:\\g.mem\0"s);
-  EXPECT_TRUE(m.main().visible && !m.main().active);
-  m.main().mouseMove(515);
-  EXPECT_EQ(m.main().focused + (m.main().active ? " in front" : ""), "btnAdd in front");
+  const std::string szTip(m.icon.szTip.data(), 64), text = kAppCaption + " - "s + kCredit;
+  EXPECT_EQ(szTip, text + '\0' + std::string(63 - text.size(), ' '));
 }
 
 // Steps of the user and the clock, each followed by the number of card
-// switches seen so far. The catalogue knows the disc.
+// switches so far. A disc is switched once; again only after a poll has
+// found every drive empty.
 TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
-  const std::pair<Rows, std::string> rows[] = {
-      {{"E:"}, "insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2"},
-      {{"E:"},
+  const std::pair<std::string, std::string> rows[] = {
+      {"E:", "insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2"},
+      {"E:",
        "insert E: 0, shift 0, tick 0, unshift 0, tick 0, eject E: 0, tick 0, "
        "insert E: 0, tick 1"},
-      {{"E:"}, "audio E: 0, tick 0, insert E: 0, tick 0"},  // no boot file: handled
-      {{"E:"}, "insert E: 0, tick 1, mute E: 1, tick 1, tick 1"},
-      {{"E:"}, "insert E: 0, mute E: 0, tick 0"},
-      {{"E:"},
+      {"E:", "audio E: 0, tick 0, insert E: 0, tick 0"},  // no boot file: handled
+      {"E:", "insert E: 0, tick 1, mute E: 1, tick 1, tick 1"},
+      {"E:", "insert E: 0, mute E: 0, tick 0"},
+      {"E:",
        "insert E: 0, tick 1, menu 1, eject E: 1, tick 1, insert E: 1, menu 1, tick 1"},
-      {{"F:", "E:"},
-       "insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2"},
-      {{"F:", "E:"},
+      {"F: E:", "insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2"},
+      {"F: E:",
        "insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
        "tick 1, insert E: 1, tick 2"}};
   for (const auto& [cdDrives, steps] : rows) {
     Machine m;
     m.drives.clear();
-    for (const auto& drive : cdDrives) m.drives[drive + "\\"] = 5, m.Eject(drive);
+    std::istringstream drives(cdDrives);
+    for (std::string drive; drives >> drive;)
+      m.drives[drive + "\\"] = 5, m.Do("eject " + drive);
     m.files["C:\\g.mem"] = "x";
-    ASSERT_TRUE(m.Start("SLUS-00453 G\tC:\\g.mem\r\n"));
+    ASSERT_TRUE(m.Start(kOneGame));
     std::istringstream in(steps);
-    for (std::string verb, drive, count; in >> verb;) {
-      if (verb == "insert" || verb == "audio" || verb == "eject" || verb == "mute")
-        in >> drive;
-      if (verb == "insert" || verb == "audio")
-        m.Insert(drive, verb == "insert" ? kBoot : "");
-      if (verb == "eject") m.Eject(drive);
-      if (verb == "mute") m.media.erase(drive);  // its status gets no answer
-      if (verb == "tick") Fake(m.form->Timer1).Fire("tick");
-      if (verb == "shift" || verb == "unshift") m.shift = verb == "shift";
-      if (verb == "menu") m.menu().Fire("1");  // Enabled
-      in >> count;
-      EXPECT_EQ(m.Logged("set Bank 00 Slot 00"), std::stoi(count))
-          << steps << ": " << verb;
+    for (std::string step; std::getline(in >> std::ws, step, ',');) {
+      m.Do(step.substr(0, step.rfind(' ')));
+      EXPECT_EQ(std::count(m.log.begin(), m.log.end(), "card C:\\g.mem"),
+                std::stoi(step.substr(step.rfind(' '))))
+          << steps << ": " << step;
     }
   }
 }
 
-TEST(DiscWatcher, AsksEachDriveInTurnAndStopsAtTheFirstDisc) {
-  Machine m;
-  m.drives = {{"D:\\", 5}, {"E:\\", 5}, {"F:\\", 5}};
-  m.Eject("F:"), m.Insert("E:", ""), m.Insert("D:", "");
-  m.Start();
-  EXPECT_EQ(m.log, (Rows{"tray add", "open F: Type cdaudio Alias cdvgs wait",
-                         "status cdvgs media present wait", "close cdvgs",
-                         "open E: Type cdaudio Alias cdvgs wait",
-                         "status cdvgs media present wait", "close cdvgs"}));
-  EXPECT_EQ(m.form->CurrentDrive, "E:");
-}
-
-TEST(DiscWatcher, ShiftShowsAHiddenTrayIconOnce) {
-  for (const char* hidden : {"True", "False"}) {
-    Machine m;
-    m.settings[kHidden] = hidden;
-    m.Start();
-    Fake(m.form->Timer1).Fire("tick");
-    m.shift = true;
-    Fake(m.form->Timer1).Fire("tick"), Fake(m.form->Timer1).Fire("tick");
-    EXPECT_EQ(m.Logged("tray add"), 1) << hidden;
-  }
-}
-
-// The disc in E: is SLUS-00453. Switching writes the card to the registry,
-// then brings the emulator to the front and sends it the keys.
+// The disc in E: is SLUS-00453. Its card goes to the registry, then the
+// emulator comes to the front and gets the keys that make it take the card.
 TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
-  // The rows, the boot file, what else happens; the row selected, the card
-  // written, and whether the keys were sent.
-  const std::tuple<Rows, std::string, std::string, int, std::string, bool> rows[] = {
-      {{"SCUS-94491 O\tC:\\o.mem", "SLUS-00453 G\tC:\\g.mem"},
-       kBoot,
-       "",
-       1,
-       "C:\\g.mem",
-       true},
-      {{"slus-00453 G\tC:\\g.mem", "SLUS-00453 H\tC:\\o.mem"},
-       kBoot,
-       "",
-       0,
-       "C:\\g.mem",
-       true},
-      {{"SLUS-00453 G\tC:\\g.mem"}, kBoot, "no emulator", 0, "C:\\g.mem", false},
-      {{"SLUS-00453 G\tC:\\g.mem"}, kBoot, "registry fails", 0, "", true},
-      {{"SCUS-94491 O\tC:\\g.mem"}, kBoot, "", -1, "", false},
-      {{"SLUS-00453 G\tC:\\none.mem"}, kBoot, "", 0, "", false},
-      {{"SLUS-00453 G\tC:\\empty.mem"}, kBoot, "", 0, "", false},
-      {{"SLUS-00453 G"}, kBoot, "", 0, "", false},
-      {{"SLUS-00453 G\tC:\\g.mem"}, "", "", -1, "", false},
-      {{"SLUS-00453 G\tC:\\g.mem"}, "BOOT = cdrom:\\S", "", -1, "", false}};
-  for (const auto& [catalogue, boot, also, selected, card, keys] : rows) {
+  const std::string keys = ", activate, keys";
+  const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
+      {"SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame, kBoot, "emulator",
+       "select 1, card C:\\g.mem" + keys},
+      {"slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", kBoot, "emulator",
+       "select 0, card C:\\g.mem" + keys},
+      {kOneGame, kBoot, "", "select 0, card C:\\g.mem"},
+      {kOneGame, kBoot, "emulator, registry fails", "select 0" + keys},
+      {"SCUS-94491 O\tC:\\g.mem", kBoot, "emulator", ""},
+      {"SLUS-00453 G\tC:\\none.mem", kBoot, "emulator", "select 0"},
+      {"SLUS-00453 G\tC:\\empty.mem", kBoot, "emulator", "select 0"},
+      {"SLUS-00453 G", kBoot, "emulator", "select 0"},
+      {kOneGame, "TCB = 4", "emulator", ""},
+      {kOneGame, "BOOT = cdrom:\\S", "emulator", ""}};
+  for (const auto& [catalogue, boot, setup, journal] : rows) {
     Machine m;
-    m.Start();
+    m.Start(catalogue);
     m.files = {{"C:\\g.mem", "x"},
                {"C:\\o.mem", "x"},
                {"C:\\empty.mem", ""},
                {"E:\\system.cnf", boot}};
-    if (also != "no emulator") m.captions = {kEmulator + " - SLUS-00453"};
-    if (also == "registry fails") m.failSetValue = 5;
-    m.list().items = catalogue;
-    m.log.clear();
+    m.Do(setup);
+    m.Journal();
     m.form->SwitchCard();
-    SCOPED_TRACE(catalogue[0] + " " + also);
-    EXPECT_EQ(m.list().index, selected);
-    EXPECT_EQ(m.registry[kSlot], card.empty() ? "" : card + '\0');
-    EXPECT_EQ(m.sentKeys, keys ? kEmulatorKeys : std::vector<platform::KeyEvent>{});
-    EXPECT_EQ(m.log.empty(), card.empty() && !keys);
-    if (keys) {
-      EXPECT_EQ(m.log.end()[-3] + m.log.end()[-2],
-                "set Bank 00 Slot 00activate " + kEmulator);
-    }
+    EXPECT_EQ(m.Journal(), journal) << catalogue;
+    EXPECT_EQ(m.registry[kSlot],
+              journal.find("card") == std::string::npos ? "" : "C:\\g.mem\0"s);
+    EXPECT_EQ(m.sentKeys.empty(), !journal.ends_with("keys"));
     EXPECT_EQ(m.openKeys, 0);
   }
-}
-
-// Tray notifications arrive as mouse moves carrying the mouse message. While
-// one is handled (its menu is open), the others are ignored.
-TEST(Tray, DoubleClickShowsAndRightClickOpensTheMenuOnce) {
   Machine m;
-  m.settings[kMinimized] = "True";
-  m.Start();
-  for (std::uint32_t n = 512; n <= 521; ++n) {
-    m.main().visible = false;
-    const int popups = m.menu().popups;
-    m.main().mouseMove(n);
-    EXPECT_EQ(m.main().visible, n == 515) << n;
-    EXPECT_EQ(m.menu().popups - popups, int(n == 517)) << n;
-  }
-  m.main().mouseMove((20u << 16) | 515u);  // a real mouse move, with coordinates
-  EXPECT_FALSE(m.main().visible);
-  m.menu().whileOpen = [&] { m.main().mouseMove(517); };
-  m.main().mouseMove(517);
-  EXPECT_EQ(m.menu().popups, 2);
+  m.Do("insert E:, emulator");
+  m.Start(kOneGame);
+  EXPECT_EQ(m.sentKeys, kEmulatorKeys);
 }
 
-TEST(Tray, AboutShowsTheCreditThenOpensTheHomePageAndEnabledSwitchesPolling) {
-  Machine m;
-  m.Start();
-  m.menu().Fire("3");
-  Fake(m.form->lblCredits).Fire("click");
-  ASSERT_EQ(m.boxes.size(), 2u);
-  EXPECT_EQ(m.boxes[0].title + m.boxes[1].title, "Slotmate 1.0cSlotmate 1.0c");
-  const std::string address = m.boxes[0].text.substr(m.boxes[0].text.find("\r\n") + 2);
-  EXPECT_EQ(m.Logged("Open " + address), 2);
-  for (bool enabled : {false, true, false}) {
-    m.menu().Fire("1");
-    EXPECT_EQ(m.menu().Checked(1) + m.form->Timer1.Enabled(), 2 * enabled);
-  }
-}
-
-// Every close request saves; only the user's merely hides the window.
-TEST(Lifetime, CloseRequests) {
-  for (UnloadMode mode : {UnloadMode::kUser, UnloadMode::kProgram, UnloadMode::kSession,
-                          UnloadMode::kOutside}) {
+// Tray notifications arrive as mouse moves carrying the mouse message; while
+// one is handled (its menu is open), the others are ignored. Every close
+// request saves changed rows; only the user's merely hides the window.
+TEST(Tray, IconMenuAndLifetime) {
+  const std::string about =
+                        "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
+                    save = "write " + kGames;
+  // Set before the start; the steps, and those taken while the tray menu is open.
+  const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
+      {"Minimized=True", "icon 515, icon 515", "", "show, focus btnAdd, show"},
+      {"Minimized=True", "icon 512, icon 513, icon 514, icon 516, icon 518, icon 519", "",
+       ""},
+      {"Minimized=True", "icon 520, icon 521, icon 1311235", "", ""},  // 1311235: a move
+      {"insert E:, emulator", "icon 515", "", "show, focus btnAdd"},
+      {"", "icon 517", "icon 517, icon 515", "menu"},
+      {"", "icon 517", "menu 0", "menu, show"},
+      {"", "icon 517", "menu 1", "menu, check 1 off"},
+      {"", "menu 1, menu 1", "", "check 1 off, check 1 on"},
+      {"", "icon 517", "menu 3", "menu, " + about},
+      {"", "click lblCredits", "", about},
+      {"Minimized=True", "icon 517", "menu 5", "menu, tray delete, Minimized=True, quit"},
+      {"", "change, close 0, close 0", "", save + ", hide, hide"},
+      {"", "change, close 1", "", save + ", tray delete, Minimized=False, quit"},
+      {"", "change, close 2", "", save + ", tray delete, Minimized=False, quit"},
+      {"", "change, close 3", "", save + ", tray delete, Minimized=False, quit"},
+      {"", "close 0, close 3", "", "hide, tray delete, Minimized=True, quit"},
+      {"", "taskbar", "", "tray add"},
+      {"Hidden=True", "taskbar, tick, shift, tick, tick, taskbar", "",
+       "tick, tick, tray add, tick, tray add"},
+      {"", "shift, tick", "", "tick"}};
+  for (const auto& [setup, steps, inMenu, journal] : rows) {
     Machine m;
-    m.Start();
-    m.form->DataChanged = true;
-    const bool closes = mode != UnloadMode::kUser;
-    EXPECT_EQ(m.main().RequestClose(mode), closes);
-    EXPECT_EQ(m.Logged("write " + kGames), 1);
-    EXPECT_FALSE(m.main().visible);
-    EXPECT_EQ(m.Logged("tray delete") + m.toolkit.quits, closes ? 2 : 0);
-    EXPECT_EQ(m.settings[kMinimized], closes ? "False" : "");
-  }
-}
-
-TEST(Lifetime, ExitWhileHiddenStartsHiddenNextTimeAndTheIconReturnsWithTheTaskbar) {
-  Machine m;
-  m.settings[kMinimized] = "True";
-  m.Start();
-  m.menu().whileOpen = [&] { m.menu().Fire("5"); };
-  m.main().mouseMove(517);
-  EXPECT_EQ(m.toolkit.quits, 1);
-  EXPECT_EQ(m.settings[kMinimized], "True");
-  m.Start();
-  EXPECT_FALSE(m.main().visible);
-  for (const char* hidden : {"False", "True"}) {
-    m.settings[kHidden] = hidden, m.log.clear();
-    m.Start();
-    m.main().taskbarCreated();
-    EXPECT_EQ(m.Logged("tray add"), hidden == "True"s ? 0 : 2);
+    m.Do(setup);
+    m.Start(kOneGame);
+    m.Journal();
+    Fake(m.form->mnuMain).whileOpen = [&] { m.Do(inMenu); };
+    m.Do(steps);
+    EXPECT_EQ(m.Journal(), journal) << setup << " / " << steps << " / " << inMenu;
   }
 }
 
