@@ -68,9 +68,8 @@ struct Machine : fakes::FakeSystem {
       if (verb == "icon") main().mouseMove(n);
       if (verb == "menu") Fake(form->mnuMain).Fire(arg);
       if (verb == "key") main().keyDown(n, 0);
-      fakes::FakeControl* control = main().Find(arg);
       if (verb == "click")
-        (control ? control : Fake(editor().window).Find(arg))->Fire("click");
+        (main().Find(arg) ? main() : Fake(editor().window)).Find(arg)->Fire("click");
       if (verb == "dblclick") list().Fire("dblclick");
       if (verb == "select") list().SetListIndex(n);
       if (verb == "answer") answers.push_back(n);

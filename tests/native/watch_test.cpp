@@ -75,7 +75,8 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       {"E:", "insert E: 0, tick 1, mute E: 1, tick 1, tick 1"},
       {"E:", "insert E: 0, mute E: 0, tick 0"},
       {"E:",
-       "insert E: 0, tick 1, menu 1, eject E: 1, tick 1, insert E: 1, menu 1, tick 1"},
+       "insert E: 0, tick 1, menu 1 1, eject E: 1, tick 1, insert E: 1, menu 1 1, tick "
+       "1"},
       {"F: E:", "insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2"},
       {"F: E:",
        "insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
@@ -132,6 +133,7 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
     EXPECT_EQ(m.openKeys, 0);
   }
   Machine m;
+  m.files["C:\\g.mem"] = "x";
   m.Do("insert E:, emulator");
   m.Start(kOneGame);
   EXPECT_EQ(m.sentKeys, kEmulatorKeys);
@@ -169,6 +171,7 @@ TEST(Tray, IconMenuAndLifetime) {
       {"", "shift, tick", "", "tick"}};
   for (const auto& [setup, steps, inMenu, journal] : rows) {
     Machine m;
+    m.files["C:\\g.mem"] = "x";
     m.Do(setup);
     m.Start(kOneGame);
     m.Journal();
