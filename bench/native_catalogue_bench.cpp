@@ -16,7 +16,7 @@
 namespace slotmate {
 namespace {
 
-constexpr char kGames[] = "C:\\Games\\Slotmate\\games.txt";
+constexpr char kGames[] = "C:\\Slotmate\\games.txt";
 
 struct Loaded {
   fakes::FakeSystem fake;

@@ -28,7 +28,7 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   Log& log;
   std::string& focus;  // the window's focused control
   bool enabled = true;
-  int selStart = 0, selLength = 0, index = -1, popups = 0;
+  int selStart = 0, selLength = 0, index = -1;
   std::vector<std::string> items;     // the rows of a list
   std::vector<bool> checks;           // the items of a menu
   std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
@@ -142,18 +142,6 @@ struct FakeWindow : Window {
   void OnTaskbarCreated(Handler h) override { taskbarCreated = h; }
 };
 
-struct FakeToolkit : Toolkit {
-  explicit FakeToolkit(Log& log) : log(log) {}
-  Log& log;
-  FakeWindow::Script whileModal;
-  int windows = 0;
-  std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
-    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windows, log, whileModal);
-  }
-  void RunMessageLoop() override {}
-  void Quit() override { log.push_back("quit"); }
-};
-
 inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
 template <class Control>
 FakeControl& Fake(Control& control) {
@@ -162,13 +150,8 @@ FakeControl& Fake(Control& control) {
 
 // clang-format off
 struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStore,
-                    Dialogs, Desktop, Files, Process, Locale {
+                    Dialogs, Desktop, Files, Process, Locale, Toolkit {
   // clang-format on
-  struct Box {
-    std::string text, title;
-    std::uint32_t style;
-    WindowHandle owner;
-  };
   Log log;
   std::map<std::string, unsigned> drives;    // "E:\" -> 5 (a CD-ROM drive)
   std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
@@ -184,14 +167,15 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::vector<std::string> windows;  // the captions of other programs' windows
   std::vector<KeyEvent> sentKeys;
   NotifyIconData icon;                    // the last record given to the tray
-  std::vector<Box> boxes;                 // message boxes shown
+  WindowHandle boxOwner = 0;              // of the last message box
   std::deque<int> answers;                // to them; unscripted: OK, or No to a question
   std::deque<std::string> typed;          // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   OpenFileNameRecord fileDialog;
-  FakeToolkit toolkit{log};
-  Platform platform{*this, *this, *this, *this, *this,   *this,
-                    *this, *this, *this, *this, toolkit, *this};
+  FakeWindow::Script whileModal;  // the user's actions in a modal window
+  int windowsMade = 0;
+  Platform platform{*this, *this, *this, *this, *this, *this,
+                    *this, *this, *this, *this, *this, *this};
 
   unsigned DriveType(Str root) override {
     return drives.contains(root) ? drives[root] : 1;
@@ -201,7 +185,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     const std::string alias = " Type cdaudio Alias cdvgs wait";
     if (command.starts_with("open ") && command.ends_with(alias) &&
         command.size() == alias.size() + 7)
-      return drive_ = command.substr(5, 2), std::snprintf(reply, length, "1"), 0;
+      return log.push_back("poll " + (drive_ = command.substr(5, 2))),
+             std::snprintf(reply, length, "1"), 0;
     if (command == "status cdvgs media present wait" && media.contains(drive_))
       return std::snprintf(reply, length, "%s", media[drive_].c_str()), 0;
     return command == "close cdvgs" ? 0 : 1;
@@ -233,8 +218,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     log.push_back(key + "=" + text);
     return settings[app + "\\" + section + "\\" + key] = text, true;
   }
-  int ShowMessage(WindowHandle owner, Str text, Str title, std::uint32_t style) override {
-    log.push_back("box " + text), boxes.push_back({text, title, style, owner});
+  int ShowMessage(WindowHandle owner, Str text, Str, std::uint32_t style) override {
+    log.push_back("box " + text), boxOwner = owner;
     return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
@@ -273,6 +258,11 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool AnotherInstanceRunning() override { return anotherInstance; }
   std::string ProgramFolder() override { return folder; }
   InstanceHandle Instance() override { return 0x400000; }
+  std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
+    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windowsMade, log, whileModal);
+  }
+  void RunMessageLoop() override {}
+  void Quit() override { log.push_back("quit"); }
   // Upper case as Windows-1252 has it, accented letters included.
   std::string UpperCase(Str text) override {
     std::string upper = text;

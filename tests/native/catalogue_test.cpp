@@ -36,119 +36,84 @@ TEST(Catalogue, LoadsAndSavesTheRowsBesideTheProgram) {
   }
 }
 
-// Unchanged rows are not written. A failed save keeps the change and tells
-// the user; the next close request tries again.
-TEST(Catalogue, SavesOnlyChangedRowsAndRetriesAfterAFailure) {
-  Machine m;
-  m.Start("a\rb\n\r\nc");
-  m.Journal();
-  m.Do("close 0, change, writes fail, close 0");
-  m.failWrites.reset();
-  m.Do("close 0, close 0");
-  EXPECT_EQ(m.Journal(), "hide, write " + kGames +
-                             ", box The game list could not be saved to\r\n" + kGames +
-                             "\r\n\r\nAccess is denied., hide, write " + kGames +
-                             ", hide, hide");
-  EXPECT_EQ(m.files[kGames], "a\r\nb\n\r\nc\r\n");
-}
-
-const std::string kTwo = "SLUS-00453  Game  \t  C:\\g.mem  \r\nSLUS-00453 G\t\r\n";
-const std::string kRemove = "box Remove this game from the list?";
-
-// The main window's keys and buttons: Remove asks first (No by default);
-// F (find) asks and searches from the top, F3 steps on, and past the last
-// match tells the user and clears the selection, so F3 starts over; Add and
-// Change open the editor (Change on the selected row, its fields in the
-// boxes), Add counts the rows afterwards.
+// Remove asks first (No by default). F asks and searches from the top, F3
+// steps on; past the last match the user is told and the selection cleared,
+// so F3 starts over. Add and Change open the editor (Change on the selected
+// row, its fields in the boxes). Select applies the selected game's card,
+// offering to create it when it is missing. Unchanged rows are not saved; a
+// failed save keeps the change and tells the user, and the next close retries.
 TEST(Commands, KeysAndButtons) {
-  const std::string kThree =
-      "SLUS-00453 Final Fantasy\tC:\\ff.mem\r\nSCES-01234 Gran Turismo\tC:\\gt.mem\r\n"
-      "SLUS-00999 Final Lap\tC:\\slus\\fl.mem\r\nSLES-00001 \xC9lan\tC:\\e.mem\r\n";
-  const std::string save = "fill New|SLPS-01234|C:\\g.mem, click btnSave",
-                    added = "SLPS-01234 New\tC:\\g.mem";
-  // The catalogue, the steps and those taken in the editor; the journal.
-  const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
-      {kTwo, "select 0, key 46, close 0", "", "select 0, " + kRemove + ", hide"},
-      {kTwo, "select 0, answer 6, click btnDel, close 0", "",
-       "select 0, " + kRemove + ", remove 0, tip 1 games listed, write " + kGames +
+  const std::string two = "SLUS-00453  Game  \t  C:\\g.mem  \r\nSLUS-00453 G\t\r\n",
+                    three =
+                        "SLUS-00453 Final Fantasy\tC:\\ff.mem\r\nSCES-01234 Gran "
+                        "Turismo\tC:\\gt.mem\r\nSLES-00001 \xC9lan\tC:\\e\\slus.mem\r\n",
+                    remove = "box Remove this game from the list?, ",
+                    editor = "focus txtTitle, editor, ",
+                    save = "; fill New|SLPS-01234|C:\\g.mem; click btnSave",
+                    added = "SLPS-01234 New\tC:\\g.mem",
+                    ask = "box "s + entry::kCreateCardQuestion,
+                    made = ", mkdir C:\\gt.mem, write C:\\gt.mem, card C:\\gt.mem",
+                    none =
+                        "box There is no memory card to create: select a game that has a "
+                        "memory card path.";
+  const std::tuple<std::string, std::string, std::string> rows[] = {
+      {two, "select 0, key 46, close 0", "select 0, " + remove + "hide"},
+      {two, "select 0, answer 6, click btnDel, close 0",
+       "select 0, " + remove + "remove 0, tip 1 games listed, write " + kGames +
            ", hide"},
-      {kTwo, "select 1, answer 6, key 46", "",
-       "select 1, " + kRemove + ", remove 1, tip 1 games listed"},
-      {"", "answer 6, key 46", "", kRemove + ", tip 0 games listed"},
-      {kThree, "select 2, type slus, key 70, key 114, key 114, key 114", "",
+      {two, "select 1, answer 6, key 46",
+       "select 1, " + remove + "remove 1, tip 1 games listed"},
+      {"", "answer 6, key 46", remove + "tip 0 games listed"},
+      {three, "select 2, type slus, key 70, key 114, key 114, key 114",
        "select 2, input , select -1, select 0, select 2, box 'slus' not found., select "
        "-1, select 0"},
-      {kThree, "type TURISMO, key 70, key 114", "",
+      {three, "type TURISMO, key 70, key 114",
        "input , select -1, select 1, box 'TURISMO' not found., select -1"},
-      {kThree, "type \\ff, key 70", "", "input , select -1, select 0"},
-      {kThree, "type \xE9LAN, key 70", "", "input , select -1, select 3"},
-      {"", "type zelda, key 70", "",
-       "input , select -1, box 'zelda' not found., select -1"},
-      {kThree, "type gran, key 114, type , key 70", "",
+      {three, "type \xE9LAN, key 70", "input , select -1, select 2"},
+      {"", "type zelda, key 70", "input , select -1, box 'zelda' not found., select -1"},
+      {three, "type gran, key 114, type , key 70",
        "input , select -1, select 1, input gran"},
-      {kThree, "key 13, key 27, key 45, key 69, key 71, key 113, key 115", "", ""},
-      {kTwo, "select 1, click btnAdd", "boxes, " + save,
-       "select 1, focus txtTitle, editor, boxes ||, add " + added +
-           ", tip 3 games listed"},
-      {kTwo, "click btnAdd, click btnAdd", "boxes, fill A|B|C, click btnCancel",
-       "focus txtTitle, editor, boxes ||, tip 2 games listed, focus txtTitle, editor, "
-       "boxes ||, "
-       "tip 2 games listed"},
-      {kTwo, "select 0, dblclick", "boxes, " + save,
-       "select 0, focus txtTitle, editor, boxes Game|SLUS-00453|C:\\g.mem, row 0 " +
-           added},
-      {kTwo, "select 1, click btnChange", "boxes",
-       "select 1, focus txtTitle, editor, boxes G|SLUS-00453|, close box"},
-      {kTwo, "click btnChange", "boxes, " + save,
-       "focus txtTitle, editor, boxes ||, add " + added}};
-  for (const auto& [catalogue, steps, inEditor, journal] : rows) {
+      {three, "key 13, key 27, key 45, key 69, key 71, key 113, key 115", ""},
+      {two, "select 1, ineditor boxes" + save + ", click btnAdd",
+       "select 1, " + editor + "boxes ||, add " + added + ", tip 3 games listed"},
+      {two, "ineditor boxes; fill A|B|C; click btnCancel, click btnAdd, click btnAdd",
+       editor + "boxes ||, tip 2 games listed, " + editor +
+           "boxes ||, tip 2 games listed"},
+      {two, "select 0, ineditor boxes" + save + ", dblclick",
+       "select 0, " + editor + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
+      {two, "select 1, ineditor boxes, click btnChange",
+       "select 1, " + editor + "boxes G|SLUS-00453|, close box"},
+      {two, "ineditor boxes" + save + ", click btnChange",
+       editor + "boxes ||, add " + added},
+      {three, "file C:\\gt.mem=x, select 1, click btnSelect",
+       "select 1, card C:\\gt.mem"},
+      {three, "file C:\\gt.mem=, select 1, answer 6, click btnSelect",
+       "select 1, " + ask + made},
+      {three, "select 1, click btnSelect", "select 1, " + ask},
+      {three, "select 1, answer 6, writes fail, click btnSelect",
+       "select 1, " + ask +
+           ", mkdir C:\\gt.mem, write C:\\gt.mem, box The memory card could not be "
+           "created:\r\nC:\\gt.mem"},
+      {three, "answer 6, click btnSelect", ask + ", " + none},
+      {two, "select 1, answer 6, click btnSelect", "select 1, " + ask + ", " + none},
+      {"a\rb\n\r\nc",
+       "close 0, change, writes fail, close 0, writes work, close 0, close 0",
+       "hide, write " + kGames + ", box The game list could not be saved to\r\n" +
+           kGames + "\r\n\r\nAccess is denied., hide, write " + kGames + ", hide, hide"}};
+  for (const auto& [catalogue, steps, journal] : rows) {
     Machine m;
     m.files["C:\\g.mem"] = "x";
     m.Start(catalogue);
     m.Journal();
-    m.toolkit.whileModal = [&](fakes::FakeWindow&) { m.Do(inEditor); };
     m.Do(steps);
     EXPECT_EQ(m.Journal(), journal) << steps;
   }
   Machine m;  // Change and Remove follow whether the list has rows
-  m.Start();
-  m.Do("select -1");
+  m.Do("start, select -1");
   EXPECT_FALSE(m.form->btnChange.Enabled() || m.form->btnDel.Enabled());
   m.list().items = {"a"};
   m.Do("select -1");
   EXPECT_TRUE(m.form->btnChange.Enabled() && m.form->btnDel.Enabled());
-}
-
-// Select applies the selected game's card, offering to create it when it is
-// missing; a card that cannot be created is reported and nothing is applied.
-TEST(Commands, SelectAppliesOrCreatesTheCard) {
-  const std::string
-      card = "C:\\VGS\\gt.mem",
-      ask = "box "s + entry::kCreateCardQuestion,
-      create = ", mkdir " + card + ", write " + card,
-      none =
-          ", box There is no memory card to create: select a game that has a "
-          "memory card path.";
-  // What the card file holds ("-": there is none), the steps; the journal.
-  const std::tuple<std::string, std::string, std::string> rows[] = {
-      {"x", "select 1, click btnSelect", "select 1, card " + card},
-      {"", "select 1, answer 6, click btnSelect",
-       "select 1, " + ask + create + ", card " + card},
-      {"-", "select 1, click btnSelect", "select 1, " + ask},
-      {"-", "select 1, answer 6, writes fail, click btnSelect",
-       "select 1, " + ask + create + ", box The memory card could not be created:\r\n" +
-           card},
-      {"-", "answer 6, click btnSelect", ask + none},
-      {"-", "select 2, answer 6, click btnSelect", "select 2, " + ask + none}};
-  for (const auto& [content, steps, journal] : rows) {
-    Machine m;
-    m.Start("SLUS-00453 F\tC:\\ff.mem\r\nSCES-01234 G\t" + card +
-            "\r\nSLUS-00001 No card\r\n");
-    if (content != "-") m.files[card] = content;
-    m.Journal();
-    m.Do(steps);
-    EXPECT_EQ(m.Journal(), journal) << content << steps;
-  }
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ TEST(Rules, CatalogueLines) {
 }
 
 TEST(Rules, CardPaths) {
+  EXPECT_EQ(entry::ProposedCardPath("a;b:c<d>e|f?g*h\"i/ j"),
+            "C:\\VGS\\abcdefghi/ j.mem");
   for (char c : ";<>|?*\""s) EXPECT_TRUE(entry::InvalidPath("C:\\a"s + c + ".mem")) << c;
   // clang-format off
   const std::pair<std::string, bool> rows[] = {
@@ -87,7 +89,8 @@ TEST(Rules, Patterns) {
       {"7", "[0-9]", true}, {"A", "[0-9]", false}, {"M", "[a-z]", false}, {"x", "[0-9x]", true},
       {"LC", "[LC]", false}, {"-", "[a-]", true}, {"[a", "[a", true}, {"]", "[]]", false},
       {"x:\\a\\b7", "?:\\*[0-9]", true},
-      {"ab", std::string_view("a*", 1), false}};  // the pattern ends with its view
+      {"ab", std::string_view("a*", 1), false},  // the pattern ends with its view
+      {"aba", std::string_view("*a*", 2), true}};
   // clang-format on
   for (const auto& [text, pattern, matches] : rows)
     EXPECT_EQ(MatchesPattern(text, pattern), matches) << text << " ~ " << pattern;
@@ -101,7 +104,7 @@ TEST(Rules, KeyStrings) {
   EXPECT_EQ(ParseKeyString("%x"),
             (std::vector<platform::KeyEvent>{
                 {18, true}, {'X', true}, {'X', false}, {18, false}}));
-  for (const char* bad : {"%(E", "{Down}", "%", "!", "%(E)}"})
+  for (const char* bad : {"%(E", "{Down}", "%", "%%", "!", "%(E)}"})
     EXPECT_EQ(ParseKeyString(bad), std::nullopt) << bad;
 }
 
