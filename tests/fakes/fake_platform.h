@@ -100,7 +100,9 @@ struct FakeWindow : Window {
   std::function<bool(UnloadMode)> closeRequest;
   Handler taskbarCreated;
 
-  bool RequestClose(UnloadMode mode) { return closeRequest(mode) && (Close(), true); }
+  bool RequestClose(UnloadMode mode) {
+    return closeRequest(mode) && (log.push_back("closed"), Close(), true);
+  }
   FakeControl& Add(Str name) {
     return *controls.emplace_back(std::make_unique<FakeControl>(name, log, focused));
   }
@@ -132,8 +134,7 @@ struct FakeWindow : Window {
     log.push_back("editor"), owner = &ownerWindow, visible = modal = true;
     if (whileModal) whileModal(*this);
     // What the script leaves open, the user closes with the close box.
-    if (modal && (log.push_back("close box"), !RequestClose(UnloadMode::kUser)))
-      throw std::logic_error("stays open");
+    if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
   }
   void Close() override { visible = modal = false; }
   void OnKeyDown(std::function<void(int, int)> h) override { keyDown = h; }

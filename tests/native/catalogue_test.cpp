@@ -82,7 +82,7 @@ TEST(Commands, KeysAndButtons) {
       {two, "select 0, ineditor boxes" + save + ", dblclick",
        "select 0, " + editor + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
       {two, "select 1, ineditor boxes, click btnChange",
-       "select 1, " + editor + "boxes G|SLUS-00453|, close box"},
+       "select 1, " + editor + "boxes G|SLUS-00453|, closed"},
       {two, "ineditor boxes" + save + ", click btnChange",
        editor + "boxes ||, add " + added},
       {three, "file C:\\gt.mem=x, select 1, click btnSelect",

@@ -30,7 +30,8 @@ TEST(Editor, SaveChecksTheEntry) {
                     P = "box "s + entry::kInvalidCharacters + ", focus txtPath",
                     Q = "box "s + entry::kCreateCardQuestion + ", ",
                     N = "box "s + entry::kInvalidCard + ", focus txtPath",
-                    made = "mkdir C:\\g.mem, write C:\\g.mem";
+                    made = "mkdir C:\\g.mem, write C:\\g.mem",
+                    ok = "A|SLUS-00453|C:\\g.mem";
   // The boxes typed and the steps (the card C:\g.mem exists unless removed);
   // the journal and the boxes afterwards.
   const std::tuple<std::string, std::string, std::string, std::string> rows[] = {
@@ -45,16 +46,11 @@ TEST(Editor, SaveChecksTheEntry) {
       {"A|XXUS-00453|C:\\g.mem", "", F, "A|XXUS-00453|C:\\g.mem"},
       {"A|SLPM-00453| C:\\g.mem", "", P, "A|SLPM-00453| C:\\g.mem"},
       {"A|SCES-00453|C:\\g.txt", "", P, "A|SCES-00453|C:\\g.txt"},
-      {"A|SLUS-00453|C:\\g.mem", "file C:\\g.mem, answer 6", Q + made,
-       "A|SLUS-00453|C:\\g.mem"},
-      {"A|SLUS-00453|C:\\g.mem", "file C:\\g.mem, answer 7", Q + N,
-       "A|SLUS-00453|C:\\g.mem"},
-      {"A|SLUS-00453|C:\\g.mem", "file C:\\g.mem, answer 6, writes fail",
-       Q + made + ", " + N, "A|SLUS-00453|C:\\g.mem"},
-      {"A|SLUS-00453|C:\\g.mem", "file C:\\g.mem=, answer 6", Q + made,
-       "A|SLUS-00453|C:\\g.mem"},
-      {"A|SLUS-00453|C:\\g.mem", "file C:\\g.mem=, answer 7", Q + N,
-       "A|SLUS-00453|C:\\g.mem"}};
+      {ok, "file C:\\g.mem, answer 6", Q + made, ok},
+      {ok, "file C:\\g.mem, answer 7", Q + N, ok},
+      {ok, "file C:\\g.mem, answer 6, writes fail", Q + made + ", " + N, ok},
+      {ok, "file C:\\g.mem=, answer 6", Q + made, ok},
+      {ok, "file C:\\g.mem=, answer 7", Q + N, ok}};
   for (const auto& [typed, steps, journal, after] : rows) {
     Machine m;
     m.Start();
@@ -111,7 +107,7 @@ TEST(Editor, OnlyAGoodSaveWritesTheLine) {
       {1, "click btnSave", shown + ", row 1 " + row, {row, row}},
       {1,
        "fill Game|SLUS-0045|C:\\g.mem; click btnSave",
-       shown + ", box " + entry::kBadIdFormat + ", focus txtCode, close box",
+       shown + ", box " + entry::kBadIdFormat + ", focus txtCode, closed",
        {row, "B"}},
       {1, "click btnCancel", shown, {row, "B"}},
       {1,
@@ -120,7 +116,7 @@ TEST(Editor, OnlyAGoodSaveWritesTheLine) {
        {row, "B"}},
       {1,
        "click btnBrowse; boxes",
-       shown + ", boxes Game|SLUS-00453|C:\\g.mem, close box",
+       shown + ", boxes Game|SLUS-00453|C:\\g.mem, closed",
        {row, "B"}}};
   for (const auto& [insertPos, steps, journal, after] : rows) {
     Machine m;

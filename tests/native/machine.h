@@ -36,19 +36,11 @@ struct Machine : fakes::FakeSystem {
   fakes::FakeControl& list() { return Fake(form->lstGames); }
   formGame& editor() { return form->GameEditor(); }
 
-  // Steps of the user, the clock and the system, separated by commas:
-  //   cdroms D: E:, running (another instance), set Hidden=True, file PATH=BYTES
-  //   (file PATH: there is none),
-  //   emulator (starts), insert E: (a disc booting kBoot), audio E: (one without
-  //   boot file), eject E:, mute E: (the drive answers no status), shift, unshift,
-  //   registry fails, writes fail, writes work, start, tick (noted in the
-  //   journal), icon N (a tray notification), menu N (an item of the tray menu),
-  //   key N, click NAME (a control of either window), dblclick (the list),
-  //   select N, answer N (to the next message box), type TEXT (in the next
-  //   input box), choose PATH (in the open dialog), fill TITLE|CODE|PATH (the
-  //   editor), boxes (notes them), change (the rows), close N (unload mode N),
-  //   taskbar, inmenu STEPS (taken while the tray menu is open) and ineditor
-  //   STEPS (while the editor is), both separated by semicolons.
+  // Runs steps of the user, the clock and the system, separated by commas;
+  // "inmenu" and "ineditor" take steps separated by semicolons, to be taken
+  // while the tray menu or the editor is open. "file PATH" removes a file,
+  // "audio E:" inserts a disc without boot file, "mute E:" makes the drive
+  // answer no status, "boxes" notes the editor's boxes, "change" the rows.
   void Do(const std::string& steps) {
     std::istringstream in(steps);
     for (std::string step; std::getline(in >> std::ws, step, ',');) {

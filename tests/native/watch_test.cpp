@@ -24,7 +24,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     about =
                         "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
                     save = "write " + kGames + ", ",
-                    quit = "tray delete, Minimized=False, quit";
+                    quit = "tray delete, Minimized=False, quit, closed";
   const std::pair<std::string, std::string> rows[] = {
       {"start", shown},
       {"set Minimized=True, start", hidden},
@@ -55,7 +55,8 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"start, change, close 0, close 0", shown + ", " + save + "hide, hide"},
       {"start, change, close 1", shown + ", " + save + quit},
       {"start, change, close 2", shown + ", " + save + quit},
-      {"start, close 3", shown + ", " + quit},
+      {"start, close 0, close 3",
+       shown + ", hide, tray delete, Minimized=True, quit, closed"},
       {"start, taskbar", shown + ", tray add"},
       {"set Hidden=True, start, taskbar, tick, shift, tick, tick, taskbar",
        L + P + S + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
