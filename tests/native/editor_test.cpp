@@ -93,48 +93,5 @@ TEST(Editor, GetTakesTheGameFromTheDisc) {
   }
 }
 
-// The dialog shows over the main window with the focus in the title and
-// empties its boxes when it closes. However it ends, only a Save that passes
-// the checks writes the line, where InsertPos says, and marks the catalogue
-// changed even when the line is what it was.
-TEST(Editor, OnlyAGoodSaveWritesTheLine) {
-  const std::string row = "SLUS-00453 Game\tC:\\g.mem", shown = "focus txtTitle, editor";
-  // InsertPos, the steps in the dialog; the journal and the rows afterwards.
-  const std::tuple<int, std::string, std::string, Rows> rows[] = {
-      {-1, "click btnSave", shown + ", add " + row, {row, "B", row}},
-      {-5, "click btnSave", shown + ", add " + row, {row, "B", row}},
-      {0, "click btnSave", shown + ", row 0 " + row, {row, "B"}},
-      {1, "click btnSave", shown + ", row 1 " + row, {row, row}},
-      {1,
-       "fill Game|SLUS-0045|C:\\g.mem; click btnSave",
-       shown + ", box " + entry::kBadIdFormat + ", focus txtCode, closed",
-       {row, "B"}},
-      {1, "click btnCancel", shown, {row, "B"}},
-      {1,
-       "choose  E:\\my cards\\g.mem ; click btnBrowse; boxes; click btnCancel",
-       shown + ", boxes Game|SLUS-00453|E:\\my cards\\g.mem",
-       {row, "B"}},
-      {1,
-       "click btnBrowse; boxes",
-       shown + ", boxes Game|SLUS-00453|C:\\g.mem, closed",
-       {row, "B"}}};
-  for (const auto& [insertPos, steps, journal, after] : rows) {
-    Machine m;
-    m.folder = "D:\\Tools";
-    m.files = {{"D:\\Tools\\games.txt", row + "\r\nB"}, {"C:\\g.mem", "x"}};
-    m.Do("start, ineditor fill Game|SLUS-00453|C:\\g.mem; " + steps);
-    m.editor().InsertPos = insertPos;
-    m.Journal();
-    m.editor().ShowModal();
-    EXPECT_EQ(m.Journal(), journal) << insertPos << steps;
-    EXPECT_EQ(m.list().items, after);
-    EXPECT_EQ(m.form->DataChanged, journal.find(row) != std::string::npos);
-    EXPECT_EQ(m.Boxes(), "||");
-    EXPECT_EQ(Fake(m.editor().window).owner, &m.form->window);
-    EXPECT_EQ(m.fileDialog.lpstrInitialDir,
-              steps.find("Browse") == steps.npos ? "" : "D:\\Tools");
-  }
-}
-
 }  // namespace
 }  // namespace slotmate
