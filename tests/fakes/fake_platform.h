@@ -22,11 +22,9 @@ using Handler = std::function<void()>;
 using Log = std::vector<std::string>;
 
 struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu {
-  FakeControl(Str name, Log& log, std::string& focus)
-      : name(name), log(log), focus(focus) {}
+  FakeControl(Str name, Log& log) : name(name), log(log) {}
   std::string name, text, tip;
   Log& log;
-  std::string& focus;  // the window's focused control
   bool enabled = true;
   int selStart = 0, selLength = 0, index = -1;
   std::vector<std::string> items;     // the rows of a list
@@ -38,17 +36,17 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   // The user clicks, double-clicks or chooses; a timer ticks. Not when disabled.
   void Fire(Str event) { (enabled && on[event]) ? on[event]() : void(); }
   std::int16_t Press(std::int16_t key) { return keyPress(key), key; }  // the key taken
-  void Note(Str entry) { log.push_back(entry); }
+  void Note(Str entry, int n, Str more = "") {
+    log.push_back(entry + std::to_string(n) + more);
+  }
 
   void SetText(Str t) override { text = t, selStart = selLength = 0; }
   std::string Text() const override { return text; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
-  void SetFocus() override { Note("focus " + (focus = name)), Fire("focus"); }
+  void SetFocus() override { log.push_back("focus " + name), Fire("focus"); }
   void OnClick(Handler h) override { on["click"] = h; }
-  void SetSelection(int start, int length) override {
-    selStart = start, selLength = length;
-  }
+  void SetSelection(int start, int n) override { selStart = start, selLength = n; }
   int SelectionStart() const override { return selStart; }
   int SelectionLength() const override { return selLength; }
   void OnGotFocus(Handler h) override { on["focus"] = h; }
@@ -56,45 +54,39 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   int Count() const override { return int(items.size()); }
   std::string Item(int i) const override { return items.at(i); }
   const std::vector<std::string>& Items() const override { return items; }
-  void AddItem(Str item) override { Note("add " + item), items.push_back(item); }
+  void AddItem(Str item) override { log.push_back("add " + item), items.push_back(item); }
   void AddItems(std::vector<std::string> more) override {
     items.insert(items.end(), more.begin(), more.end());
   }
   void SetItem(int i, Str item) override {
-    Note("row " + std::to_string(i) + " " + item), items.at(i) = item;
+    Note("row ", i, " " + item), items.at(i) = item;
   }
   void RemoveItem(int i) override {
-    Note("remove " + std::to_string(i)), items.erase(items.begin() + i);
+    Note("remove ", i), items.erase(items.begin() + i);
     index = index == i ? -1 : index - (index > i);
   }
   void Clear() override { items.clear(), index = -1; }
   int ListIndex() const override { return index; }
-  void SetListIndex(int i) override {
-    Note("select " + std::to_string(index = i)), Fire("click");
-  }
-  void SetToolTip(Str t) override { Note("tip " + (tip = t)); }
+  void SetListIndex(int i) override { Note("select ", index = i), Fire("click"); }
+  void SetToolTip(Str t) override { log.push_back("tip " + (tip = t)); }
   std::string ToolTip() const override { return tip; }
   void OnDblClick(Handler h) override { on["dblclick"] = h; }
   void OnTimer(Handler h) override { on["tick"] = h; }
-  void SetChecked(int item, bool c) override {
-    Note("check " + std::to_string(item) + " " + (c ? "on" : "off")), checks.at(item) = c;
-  }
+  void SetChecked(int item, bool c) override { checks.at(item) = c; }
   bool Checked(int item) const override { return checks.at(item); }
   void OnClick(int item, Handler h) override { on[std::to_string(item)] = h; }
-  void Popup() override { Note("menu"), whileOpen ? whileOpen() : void(); }
+  void Popup() override { log.push_back("menu"), whileOpen ? whileOpen() : void(); }
 };
 
 struct FakeWindow : Window {
   using Script = std::function<void(FakeWindow&)>;
-  FakeWindow(WindowHandle h, Log& log, const Script& script)
-      : handle(h), log(log), whileModal(script) {}
+  FakeWindow(WindowHandle h, Log& log, const Script& s)
+      : handle(h), log(log), whileModal(s) {}
   WindowHandle handle;
   Log& log;
   const Script& whileModal;  // the user's actions while it is shown modally
   bool visible = false, modal = false;
-  Window* owner = nullptr;
-  std::string focused;
-  std::vector<std::unique_ptr<FakeControl>> controls;
+  std::map<std::string, std::unique_ptr<FakeControl>> controls;
   std::function<void(int, int)> keyDown;
   std::function<void(std::uint32_t)> mouseMove;
   std::function<bool(UnloadMode)> closeRequest;
@@ -104,12 +96,7 @@ struct FakeWindow : Window {
     return closeRequest(mode) && (log.push_back("closed"), Close(), true);
   }
   FakeControl& Add(Str name) {
-    return *controls.emplace_back(std::make_unique<FakeControl>(name, log, focused));
-  }
-  FakeControl* Find(Str name) {
-    for (auto& c : controls)
-      if (c->name == name) return c.get();
-    return nullptr;
+    return *(controls[name] = std::make_unique<FakeControl>(name, log));
   }
   WindowHandle Handle() const override { return handle; }
   IconHandle Icon() const override { return 0x1C0; }
@@ -119,7 +106,7 @@ struct FakeWindow : Window {
   ListBox& AddListBox(const ControlSpec& s) override { return Add(s.name); }
   Picture& AddPicture(const PictureSpec& s) override { return Add(s.name); }
   Timer& AddTimer(Str name, unsigned, bool on) override {
-    return Add(name).enabled = on, *controls.back();
+    return Add(name).enabled = on, *controls[name];
   }
   PopupMenu& AddPopupMenu(Str name, const std::vector<MenuItemSpec>& items) override {
     FakeControl& menu = Add(name);
@@ -130,8 +117,8 @@ struct FakeWindow : Window {
   void ShowInactive() override { log.push_back("show behind"), visible = true; }
   void Hide() override { log.push_back("hide"), visible = false; }
   bool Visible() const override { return visible; }
-  void ShowModal(Window& ownerWindow) override {
-    log.push_back("editor"), owner = &ownerWindow, visible = modal = true;
+  void ShowModal(Window&) override {
+    log.push_back("editor"), visible = modal = true;
     if (whileModal) whileModal(*this);
     // What the script leaves open, the user closes with the close box.
     if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
@@ -162,7 +149,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<std::string, std::string> registry;  // "key\value" -> bytes
   std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
   long failSetValue = 0;
-  int openKeys = 0;
+  int openKeys = 0, windowsMade = 0;
   bool shift = false, anotherInstance = false;
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
@@ -172,9 +159,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::deque<int> answers;                // to them; unscripted: OK, or No to a question
   std::deque<std::string> typed;          // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
-  OpenFileNameRecord fileDialog;
-  FakeWindow::Script whileModal;  // the user's actions in a modal window
-  int windowsMade = 0;
+  FakeWindow::Script whileModal;          // the user's actions in a modal window
   Platform platform{*this, *this, *this, *this, *this, *this,
                     *this, *this, *this, *this, *this, *this};
 
@@ -184,8 +169,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   // The three commands a drive is polled with; anything else is an error.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
     const std::string alias = " Type cdaudio Alias cdvgs wait";
-    if (command.starts_with("open ") && command.ends_with(alias) &&
-        command.size() == alias.size() + 7)
+    if (command.starts_with("open ") && command.ends_with(alias) && command.size() == 37)
       return log.push_back("poll " + (drive_ = command.substr(5, 2))),
              std::snprintf(reply, length, "1"), 0;
     if (command == "status cdvgs media present wait" && media.contains(drive_))
@@ -196,8 +180,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return key == kVkShift && shift ? -32768 : 0;
   }
   bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
-    log.push_back(message == kNimAdd ? "tray add" : "tray delete");
-    return icon = data, true;
+    return log.push_back(message == kNimAdd ? "tray add" : "tray delete"), icon = data,
+                                                                           true;
   }
   long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
     return keys.contains(key) ? Open(key, out) : 2;
@@ -227,14 +211,12 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return log.push_back("input " + defaultText), Next(typed, std::string());
   }
   int ShowOpenFileDialog(OpenFileNameRecord& record) override {
-    fileDialog = record;
-    if (chosenFile) record.lpstrFile = *chosenFile + '\0';
-    return chosenFile ? 1 : 0;
+    return record.lpstrFile = chosenFile.value_or("") + '\0', chosenFile ? 1 : 0;
   }
   bool ActivateWindowByCaption(Str caption) override {
-    const bool found = std::any_of(windows.begin(), windows.end(),
-                                   [&](Str c) { return c.starts_with(caption); });
-    return found && (log.push_back("activate"), true);
+    auto found = [&](Str window) { return window.starts_with(caption); };
+    return std::any_of(windows.begin(), windows.end(), found) &&
+           (log.push_back("activate"), true);
   }
   void SendKeys(const std::vector<KeyEvent>& k) override {
     log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());
@@ -259,19 +241,21 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool AnotherInstanceRunning() override { return anotherInstance; }
   std::string ProgramFolder() override { return folder; }
   InstanceHandle Instance() override { return 0x400000; }
+  // Upper case as Windows-1252 has it, accented letters included.
+  std::string UpperCase(Str text) override {
+    std::string upper = text;
+    for (char& c : upper) {
+      const auto u = static_cast<unsigned char>(c);
+      if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u != 0xF7 && u != 0xFF))
+        c = char(u - 32);
+    }
+    return upper;
+  }
   std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
     return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windowsMade, log, whileModal);
   }
   void RunMessageLoop() override {}
   void Quit() override { log.push_back("quit"); }
-  // Upper case as Windows-1252 has it, accented letters included.
-  std::string UpperCase(Str text) override {
-    std::string upper = text;
-    for (char& c : upper)
-      if ((c >= 'a' && c <= 'z') || (c >= '\xE0' && c <= '\xFE' && c != '\xF7'))
-        c -= 0x20;
-    return upper;
-  }
 
  private:
   std::string drive_, key_;

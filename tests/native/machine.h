@@ -17,10 +17,6 @@ using namespace std::string_literals;
 
 inline const std::string kBoot = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 inline const std::string kGames = "C:\\Slotmate\\games.txt";
-// Enter, Alt+E, Up, Enter, Enter.
-inline const std::vector<platform::KeyEvent> kEmulatorKeys = {
-    {13, true}, {13, false}, {18, true}, {'E', true}, {'E', false}, {18, false},
-    {38, true}, {38, false}, {13, true}, {13, false}, {13, true},   {13, false}};
 
 // A machine whose only CD-ROM drive is E:, with the program on it.
 struct Machine : fakes::FakeSystem {
@@ -73,7 +69,9 @@ struct Machine : fakes::FakeSystem {
       if (verb == "menu") Fake(form->mnuMain).Fire(arg);
       if (verb == "key") main().keyDown(n, 0);
       if (verb == "click")
-        (main().Find(arg) ? main() : Fake(editor().window)).Find(arg)->Fire("click");
+        (main().controls.contains(arg) ? main() : Fake(editor().window))
+            .controls[arg]
+            ->Fire("click");
       if (verb == "dblclick") list().Fire("dblclick");
       if (verb == "select") list().SetListIndex(n);
       if (verb == "answer") answers.push_back(n);

@@ -14,11 +14,9 @@ namespace {
 TEST(Rules, GameIdFromTheBootFile) {
   const std::pair<std::string, std::string> rows[] = {
       {kBoot, "SLUS-00453"},
-      {"boot=cdrom:\\scus_944.91;1\r\n", "SCUS-94491"},
-      {"BOOT\t= CDROM:\\SLES_012.34;1", "SLES-01234"},
+      {"boot\t= CDROM:\\sles_012.34;1", "SLES-01234"},
       {"BOOT = cdrom:SLPS-012.34", "SLPS-01234"},
       {"BOOT = cdrom:\\GAMES\\SLUS_004.53;1", "SLUS-00453"},
-      {"BOOT = cdrom:\\S1\\S2\\SCPS_100.01;1", "SCPS-10001"},
       {"BOOT = cdrom:\\SLUS_004.53 \\ARG", "SLUS-00453"},
       {"BOOT = cdrom:\\SLUS_004.53\n\\TCB", "SLUS-00453"},        // an LF ends the path
       {"TCB = 4\nBOOT = cdrom:\\SLUS_004.53;1\n", "SLUS-00453"},  // but not the line
@@ -27,7 +25,6 @@ TEST(Rules, GameIdFromTheBootFile) {
       {"BOOT = cdrom0:\\SLUS_004.53;1", ""},
       {"BOOT = cdrom:\\PAX.EXE;1", ""},
       {"BOOT = cdrom:\\S", "S-"},
-      {"BOOT = cdrom:\\SLUS_0", "SLUS-0"},
       {std::string(65536, ' ') + "BOOT = cdrom:\\SLUS_004.53;1", ""},  // past 64 KiB
   };
   for (const auto& [boot, id] : rows) {
@@ -41,11 +38,8 @@ TEST(Rules, GameIdFromTheBootFile) {
 TEST(Rules, CatalogueLines) {
   const std::pair<std::string, std::string> lines[] = {
       // the line, "id|title|path"
-      {"SLUS-00000 Some Game\tC:\\a b.mem", "SLUS-00000|Some Game|C:\\a b.mem"},
-      {"SLUS-00000   Game  \t  C:\\a.mem  ", "SLUS-00000|Game|C:\\a.mem"},
       {"SLUS-00000 \tC:\\a.mem", "SLUS-00000||C:\\a.mem"},
       {"SLUS-00000\tC:\\a.mem", "SLUS-00000||"},
-      {"SLUS-00000 Some Game", "SLUS-00000||"},
       {"SLUS-0", "SLUS-0||"},
       {"SLUS-00000 Game\tC:\\a\tb.mem", "SLUS-00000|Game|C:\\a\tb.mem"},
       {"SLUS-00000  Game \t C:\\a.mem\t", "SLUS-00000|Game|C:\\a.mem\t"}};
@@ -99,13 +93,19 @@ TEST(Rules, Patterns) {
   EXPECT_FALSE(MatchesPattern(std::string(5000, 'a'), stars + "b"));
 }
 
+// Key presses written as "code+" (down) and "code-" (up); "none" for a refused string.
 TEST(Rules, KeyStrings) {
-  EXPECT_EQ(ParseKeyString("~%(E){Up}~~"), kEmulatorKeys);
-  EXPECT_EQ(ParseKeyString("%x"),
-            (std::vector<platform::KeyEvent>{
-                {18, true}, {'X', true}, {'X', false}, {18, false}}));
+  auto keys = [](const char* notation) {
+    std::string text = ParseKeyString(notation) ? "" : "none";
+    for (auto [key, down] :
+         ParseKeyString(notation).value_or(std::vector<platform::KeyEvent>{}))
+      text += std::to_string(key) + (down ? "+ " : "- ");
+    return text;
+  };
+  EXPECT_EQ(keys("~%(E){Up}~~"), "13+ 13- 18+ 69+ 69- 18- 38+ 38- 13+ 13- 13+ 13- ");
+  EXPECT_EQ(keys("%x"), "18+ 88+ 88- 18- ");
   for (const char* bad : {"%(E", "{Down}", "%", "%%", "!", "%(E)}"})
-    EXPECT_EQ(ParseKeyString(bad), std::nullopt) << bad;
+    EXPECT_EQ(keys(bad), "none");
 }
 
 TEST(Rules, OpenFileDialogRecordAndBlankCard) {
