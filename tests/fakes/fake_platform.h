@@ -1,9 +1,8 @@
 #pragma once
 
-// The system in memory: one recording fake answers every system interface as
-// a test scripted it, and one fake control stands for every kind of control.
-// What the program does that a user or the system would notice is written to
-// one journal, `log`, in order.
+// The system in memory: one fake answers every system interface as a test
+// scripted it, one fake control stands for every kind of control, and what
+// the program does that a user would notice is written to one journal, `log`.
 
 #include <algorithm>
 #include <cstdio>
@@ -46,7 +45,10 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   bool Enabled() const override { return enabled; }
   void SetFocus() override { log.push_back("focus " + name), Fire("focus"); }
   void OnClick(Handler h) override { on["click"] = h; }
-  void SetSelection(int start, int n) override { selStart = start, selLength = n; }
+  void SetSelection(int start, int n) override {
+    log.push_back(start == 0 && n == int(text.size()) ? "all selected" : "part selected");
+    selStart = start, selLength = n;
+  }
   int SelectionStart() const override { return selStart; }
   int SelectionLength() const override { return selLength; }
   void OnGotFocus(Handler h) override { on["focus"] = h; }

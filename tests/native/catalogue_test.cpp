@@ -49,7 +49,7 @@ TEST(Commands, KeysAndButtons) {
           "C:\\gt.mem\r\nSLES-00001 \xC9lan\tC:\\e\\slus.mem\r\n",
       remove = "box Remove this game from the list?, ",
       got = "file E:\\system.cnf=" + kBoot + ", ", gone = ", closed, tip 3 games listed",
-      opened = "focus txtTitle, editor, ", saved = ", write " + kGames,
+      opened = "focus txtTitle, all selected, editor, ", saved = ", write " + kGames,
       fill = "fill New|SLPS-01234|C:\\g.mem; ", added = "SLPS-01234 New\tC:\\g.mem",
       ask = "box "s + entry::kCreateCardQuestion,
       made = ", mkdir C:\\gt.mem, write C:\\gt.mem",
@@ -86,7 +86,7 @@ TEST(Commands, KeysAndButtons) {
       {G, "select 1, ineditor " + fill + "click btnSave, click btnChange",
        "select 1, " + opened + "row 1 " + added},
       {G, "select 1, ineditor fill G|SLUS-0045|C:\\g.mem; click btnSave, click btnChange, "
-       "close 0", "select 1, " + opened + "box " + entry::kBadIdFormat + ", focus txtCode, "
+       "close 0", "select 1, " + opened + "box " + entry::kBadIdFormat + ", focus txtCode, all selected, "
        "closed, hide"},
       {G, "select 2, ineditor click btnSave, click btnChange, close 0",
        "select 2, " + opened + "row 2 SLUS-00453 G\tC:\\g.mem" + saved + ", hide"},

@@ -1,20 +1,15 @@
 // The game editor: the code box's keys, the checks on Save, and its flows.
 
 #include "editor/entry_rules.h"
-#include "editor/memory_card.h"
 #include "native/machine.h"
 
 namespace slotmate {
 namespace {
 
-TEST(Editor, BoxesSelectTheirTextOnFocusAndTheCodeBoxTakesOnlyIdKeys) {
+TEST(Editor, TheCodeBoxTakesOnlyIdKeys) {
   Machine m;
   m.Start();
   formGame& e = m.editor();
-  for (platform::TextBox* box : {&e.txtTitle, &e.txtPath, &e.txtCode}) {
-    box->SetText("Some text"), box->SetFocus();
-    EXPECT_EQ(box->SelectionStart() * 100 + box->SelectionLength(), 9);
-  }
   for (char c : "cslpeumCSLPEUM-0123456789\b"s)
     EXPECT_EQ(Fake(e.txtCode).Press(std::uint8_t(c)), std::toupper(c)) << int(c);
   for (char c : " xAz/:\t\x16\x03\xE9"s)
@@ -24,12 +19,13 @@ TEST(Editor, BoxesSelectTheirTextOnFocusAndTheCodeBoxTakesOnlyIdKeys) {
 // Save checks the entry step by step: the first failing step is shown and
 // its box gets the focus. A missing or empty card is offered for creation.
 TEST(Editor, SaveChecksTheEntry) {
-  const std::string T = "box "s + entry::kEnterTitle + ", focus txtTitle",
-                    R = "box "s + entry::kNoRegionCode + ", focus txtCode",
-                    F = "box "s + entry::kBadIdFormat + ", focus txtCode",
-                    P = "box "s + entry::kInvalidCharacters + ", focus txtPath",
+  const std::string all = ", all selected",
+                    T = "box "s + entry::kEnterTitle + ", focus txtTitle" + all,
+                    R = "box "s + entry::kNoRegionCode + ", focus txtCode" + all,
+                    F = "box "s + entry::kBadIdFormat + ", focus txtCode" + all,
+                    P = "box "s + entry::kInvalidCharacters + ", focus txtPath" + all,
                     Q = "box "s + entry::kCreateCardQuestion + ", ",
-                    N = "box "s + entry::kInvalidCard + ", focus txtPath",
+                    N = "box "s + entry::kInvalidCard + ", focus txtPath" + all,
                     made = "mkdir C:\\g.mem, write C:\\g.mem",
                     ok = "A|SLUS-00453|C:\\g.mem";
   // The boxes typed and the steps (the card C:\g.mem exists unless removed);
@@ -59,8 +55,6 @@ TEST(Editor, SaveChecksTheEntry) {
         << typed;
     EXPECT_EQ(m.Journal(), journal);
     EXPECT_EQ(m.Boxes(), after);
-    EXPECT_TRUE(m.files["C:\\g.mem"].size() < 2 ||
-                m.files["C:\\g.mem"] == BlankMemoryCardImage());
     EXPECT_EQ(m.boxOwner, journal.empty() ? 0 : m.editor().window.Handle());
   }
 }

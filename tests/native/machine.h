@@ -34,9 +34,10 @@ struct Machine : fakes::FakeSystem {
 
   // Runs steps of the user, the clock and the system, separated by commas;
   // "inmenu" and "ineditor" take steps separated by semicolons, to be taken
-  // while the tray menu or the editor is open. "file PATH" removes a file,
-  // "audio E:" inserts a disc without boot file, "mute E:" makes the drive
-  // answer no status, "boxes" notes the editor's boxes, "change" the rows.
+  // while the tray menu or the editor is open. "games" writes the catalogue,
+  // "file PATH" removes a file, "audio E:" inserts a disc without boot file,
+  // "mute E:" makes the drive answer no status, "clear" empties the journal,
+  // "boxes" notes the editor's boxes, "change" marks the rows changed.
   void Do(const std::string& steps) {
     std::istringstream in(steps);
     for (std::string step; std::getline(in >> std::ws, step, ',');) {
@@ -52,6 +53,7 @@ struct Machine : fakes::FakeSystem {
       for (std::string root; roots >> root;) drives[root + "\\"] = 5;
       if (verb == "running") anotherInstance = true;
       if (verb == "set") settings["Slotmate\\Settings\\" + key] = value;
+      if (verb == "games") files[kGames] = arg;
       if (verb == "file") files[key] = value;
       if (verb == "file" && key == arg) files.erase(arg);  // without "=": no file
       if (verb == "emulator") windows.push_back("Connectix Virtual Game Station 1.0");
@@ -64,6 +66,10 @@ struct Machine : fakes::FakeSystem {
       if (step == "writes fail") failWrites = "Access is denied.";
       if (step == "writes work") failWrites.reset();
       if (verb == "start") Start();
+      if (verb == "clear") log.clear();
+      if (verb == "switch") form->SwitchCard();
+      if (verb == "validate")
+        log.push_back(editor().ValidateEntry() ? "valid" : "refused");
       if (verb == "tick") log.push_back("tick"), Fake(form->Timer1).Fire("tick");
       if (verb == "icon") main().mouseMove(n);
       if (verb == "menu") Fake(form->mnuMain).Fire(arg);
@@ -104,5 +110,17 @@ struct Machine : fakes::FakeSystem {
     return e.txtTitle.Text() + "|" + e.txtCode.Text() + "|" + e.txtPath.Text();
   }
 };
+
+// Runs each row's steps on a new machine where the card C:\g.mem exists, and
+// compares the journal; the program leaves no registry key open.
+inline void ExpectJournals(const std::vector<std::pair<std::string, std::string>>& rows) {
+  for (const auto& [steps, journal] : rows) {
+    Machine m;
+    m.files["C:\\g.mem"] = "x";
+    m.Do(steps);
+    EXPECT_EQ(m.Journal(), journal) << steps;
+    EXPECT_EQ(m.openKeys, 0);
+  }
+}
 
 }  // namespace slotmate

@@ -10,64 +10,55 @@ namespace slotmate {
 namespace {
 
 const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
-using Keys = std::vector<platform::KeyEvent>;
 
 // The catalogue knows the disc SLUS-00453 and its card. Drives are polled
-// from Z: down to C:. The tray icon and the window follow the settings; a
-// disc in the drive at start is switched first, and then the window shows
-// behind the emulator, which is still taking its keys. Tray notifications
-// come as mouse moves; while one is handled (its menu is open), the others
-// are ignored. Every close request saves changed rows; only the user's
-// merely hides the window.
+// from Z: down to C:; the tray icon and the window follow the settings. A
+// disc in the drive at start is switched first, and the window then shows
+// behind the emulator, which is taking its keys. While a tray notification is
+// handled (its menu is open), the others are ignored. Every close request
+// saves changed rows; only the user's merely hides the window.
 TEST(MainWindow, StartTrayAndLifetime) {
-  const std::string T = "tray add, ", L = "tip 1 games listed, ", P = "poll E:, ",
-                    S = "show, focus btnAdd", C = "select 0, card C:\\g.mem, ",
-                    shown = T + L + P + S, hidden = T + L + P + "hide",
+  const std::string start = "games " + kOneGame + ", start", T = "tray add, ",
+                    L = "tip 1 games listed, ", P = "poll E:, ", S = "show, focus btnAdd",
+                    C = "select 0, card C:\\g.mem, ", shown = T + L + P + S,
+                    hidden = T + L + P + "hide", min = "set Minimized=True, ",
                     about =
                         "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
-                    save = "write " + kGames + ", ",
-                    quit = "tray delete, Minimized=False, quit, closed";
-  const std::pair<std::string, std::string> rows[] = {
-      {"start", shown},
-      {"set Minimized=True, start", hidden},
-      {"set Hidden=True, start", L + P + S},
-      {"set Hidden=tRUE, set Minimized=1, start", L + P + "hide"},
-      {"set Hidden=-12, set Minimized=0, start", L + P + S},
-      {"set Hidden=-0, set Minimized=-, start", shown},
-      {"set Hidden=yes, set Minimized=1a, start", shown},
-      {"cdroms C: Z:, start", T + L + "poll Z:, poll C:, " + S},
-      {"cdroms A: B:, start", ""},
-      {"running, start", ""},
-      {"insert E:, start", T + L + P + C + S},
-      {"insert E:, emulator, start, icon 515",
-       T + L + P + C + "activate, keys, show behind, " + S},
-      {"insert E:, emulator, set Minimized=True, start",
-       T + L + P + C + "activate, keys, hide"},
-      {"set Minimized=True, start, icon 515, icon 515", hidden + ", " + S + ", show"},
-      {"set Minimized=True, start, icon 512, icon 513, icon 514, icon 516, icon 518",
-       hidden},
-      {"set Minimized=True, start, icon 519, icon 520, icon 521, icon 1311235", hidden},
-      {"start, inmenu icon 517; icon 515, icon 517", shown + ", menu"},
-      {"start, inmenu menu 0, icon 517", shown + ", menu, show"},
-      {"start, inmenu menu 3, icon 517", shown + ", menu, " + about},
-      {"start, click lblCredits", shown + ", " + about},
-      {"set Minimized=True, start, inmenu menu 5, icon 517",
-       hidden + ", menu, tray delete, Minimized=True, quit"},
-      {"start, change, close 0, close 0", shown + ", " + save + "hide, hide"},
-      {"start, change, close 1", shown + ", " + save + quit},
-      {"start, change, close 2", shown + ", " + save + quit},
-      {"start, close 0, close 3",
-       shown + ", hide, tray delete, Minimized=True, quit, closed"},
-      {"start, taskbar", shown + ", tray add"},
-      {"set Hidden=True, start, taskbar, tick, shift, tick, tick, taskbar",
-       L + P + S + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
-      {"start, shift, tick", shown + ", tick, poll E:"}};
-  for (const auto& [steps, journal] : rows) {
-    Machine m;
-    m.files = {{kGames, kOneGame}, {"C:\\g.mem", "x"}};
-    m.Do(steps);
-    EXPECT_EQ(m.Journal(), journal) << steps;
-  }
+                    save = ", write " + kGames,
+                    quit = ", tray delete, Minimized=False, quit, closed";
+  ExpectJournals(
+      {{start, shown},
+       {min + start, hidden},
+       {"set Hidden=True, " + start, L + P + S},
+       {"set Hidden=tRUE, set Minimized=1, " + start, L + P + "hide"},
+       {"set Hidden=-12, set Minimized=0, " + start, L + P + S},
+       {"set Hidden=-0, set Minimized=-, " + start, shown},
+       {"set Hidden=yes, set Minimized=1a, " + start, shown},
+       {"cdroms C: Z:, " + start, T + L + "poll Z:, poll C:, " + S},
+       {"cdroms A: B:, " + start, ""},
+       {"running, " + start, ""},
+       {"insert E:, " + start, T + L + P + C + S},
+       {"insert E:, emulator, " + start + ", icon 515",
+        T + L + P + C + "activate, keys, show behind, " + S},
+       {"insert E:, emulator, " + min + start, T + L + P + C + "activate, keys, hide"},
+       {min + start + ", icon 515, icon 515", hidden + ", " + S + ", show"},
+       {min + start + ", icon 512, icon 513, icon 514, icon 516, icon 518", hidden},
+       {min + start + ", icon 519, icon 520, icon 521, icon 1311235", hidden},
+       {start + ", inmenu icon 517; icon 515, icon 517", shown + ", menu"},
+       {start + ", inmenu menu 0, icon 517", shown + ", menu, show"},
+       {start + ", inmenu menu 3, icon 517", shown + ", menu, " + about},
+       {start + ", click lblCredits", shown + ", " + about},
+       {min + start + ", inmenu menu 5, icon 517",
+        hidden + ", menu, tray delete, Minimized=True, quit"},
+       {start + ", change, close 0, close 0", shown + save + ", hide, hide"},
+       {start + ", change, close 1", shown + save + quit},
+       {start + ", change, close 2", shown + save + quit},
+       {start + ", close 0, close 3",
+        shown + ", hide, tray delete, Minimized=True, quit, closed"},
+       {start + ", taskbar", shown + ", tray add"},
+       {"set Hidden=True, " + start + ", taskbar, tick, shift, tick, tick, taskbar",
+        L + P + S + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
+       {start + ", shift, tick", shown + ", tick, poll E:"}});
   Machine m;
   m.Start();
   // Tray events come as mouse moves (0x200) to the main window.
@@ -112,33 +103,27 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
 // The disc in E: is SLUS-00453. Its card goes to the registry, then the
 // emulator comes to the front and gets the keys that make it take the card.
 TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
-  const std::string keys = ", activate, keys", other = "SCUS-94491 O\tC:\\o.mem\r\n",
-                    boot = ", file E:\\system.cnf=";
-  const std::tuple<std::string, std::string, std::string> rows[] = {
-      {other + kOneGame, "emulator", "select 1, card C:\\g.mem" + keys},
-      {"slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", "emulator",
-       "select 0, card C:\\g.mem" + keys},
-      {kOneGame, "", "select 0, card C:\\g.mem"},
-      {kOneGame, "emulator, registry fails", "select 0" + keys},
-      {other, "emulator", ""},
-      {"SLUS-00453 G\tC:\\o.mem", "emulator, file C:\\o.mem=", "select 0"},
-      {"SLUS-00453 G", "emulator", "select 0"},
-      {kOneGame, "emulator" + boot + "TCB = 4", ""},
-      {kOneGame, "emulator" + boot + "BOOT = cdrom:\\S", ""}};
-  for (const auto& [catalogue, steps, journal] : rows) {
-    Machine m;
-    m.files = {{"C:\\g.mem", "x"}, {"C:\\o.mem", "x"}, {"E:\\system.cnf", kBoot}};
-    m.Start(catalogue);
-    m.Do(steps);
-    m.Journal();
-    m.form->SwitchCard();
-    EXPECT_EQ(m.Journal(), journal) << catalogue;
-    EXPECT_EQ(m.registry[kMemoryCardsKey + "\\"s + kBank0Slot0],
-              journal.find("card") == journal.npos ? "" : "C:\\g.mem\0"s);
-    EXPECT_EQ(m.sentKeys,
-              journal.ends_with("keys") ? *ParseKeyString("~%(E){Up}~~") : Keys());
-    EXPECT_EQ(m.openKeys, 0);
-  }
+  auto on = [](const std::string& games, const std::string& more) {
+    return "games " + games +
+           ", file C:\\g.mem=x, file C:\\o.mem=x, file E:\\system.cnf=" + kBoot + more +
+           ", start, clear, switch";
+  };
+  const std::string other = "SCUS-94491 O\tC:\\o.mem\r\n", emulator = ", emulator",
+                    card = "select 0, card C:\\g.mem", keys = ", activate, keys";
+  ExpectJournals(
+      {{on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
+       {on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
+       {on(kOneGame, ""), card},
+       {on(kOneGame, ", emulator, registry fails"), "select 0" + keys},
+       {on(other, emulator), ""},
+       {on("SLUS-00453 G\tC:\\o.mem", ", emulator, file C:\\o.mem="), "select 0"},
+       {on("SLUS-00453 G", emulator), "select 0"},
+       {on(kOneGame, ", emulator, file E:\\system.cnf=TCB = 4"), ""},
+       {on(kOneGame, ", emulator, file E:\\system.cnf=BOOT = cdrom:\\S"), ""}});
+  Machine m;
+  m.Do(on(kOneGame, emulator));
+  EXPECT_EQ(m.registry[kMemoryCardsKey + "\\"s + kBank0Slot0], "C:\\g.mem\0"s);
+  EXPECT_EQ(m.sentKeys, *ParseKeyString("~%(E){Up}~~"));
 }
 
 }  // namespace
