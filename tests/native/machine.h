@@ -83,8 +83,14 @@ struct Machine : fakes::FakeSystem {
       if (verb == "answer") answers.push_back(n);
       if (verb == "type") typed.push_back(arg);
       if (verb == "choose") chosenFile = arg;
-      if (verb == "fill") Fill(arg);
-      if (verb == "boxes") log.push_back("boxes " + Boxes());
+      if (verb == "fill") {
+        std::istringstream boxes(arg);  // "title|code|path"
+        for (auto* box : {&editor().txtTitle, &editor().txtCode, &editor().txtPath})
+          std::getline(boxes, Fake(*box).text, '|');
+      }
+      if (verb == "boxes")
+        log.push_back("boxes " + editor().txtTitle.Text() + "|" +
+                      editor().txtCode.Text() + "|" + editor().txtPath.Text());
       if (verb == "change") form->DataChanged = true;
       if (verb == "close") main().RequestClose(platform::UnloadMode(n));
       if (verb == "taskbar") main().taskbarCreated();
@@ -98,16 +104,6 @@ struct Machine : fakes::FakeSystem {
     std::string text;
     for (const auto& entry : log) text += (text.empty() ? "" : ", ") + entry;
     return log.clear(), text;
-  }
-  // The editor's boxes, as "title|code|path".
-  void Fill(const std::string& boxes) {
-    std::istringstream in(boxes);
-    for (auto* box : {&editor().txtTitle, &editor().txtCode, &editor().txtPath})
-      std::getline(in, Fake(*box).text, '|');
-  }
-  std::string Boxes() {
-    formGame& e = editor();
-    return e.txtTitle.Text() + "|" + e.txtCode.Text() + "|" + e.txtPath.Text();
   }
 };
 
