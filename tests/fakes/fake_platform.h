@@ -156,10 +156,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
   std::vector<KeyEvent> sentKeys;
-  NotifyIconData icon;                    // the last record given to the tray
-  WindowHandle boxOwner = 0;              // of the last message box
-  std::deque<int> answers;                // to them; unscripted: OK, or No to a question
-  std::deque<std::string> typed;          // in input boxes; "" is Cancel
+  NotifyIconData icon;            // the last record given to the tray
+  std::deque<int> answers;        // to message boxes; else OK, or No to a question
+  std::deque<std::string> typed;  // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   FakeWindow::Script whileModal;          // the user's actions in a modal window
   Platform platform{*this, *this, *this, *this, *this, *this,
@@ -205,8 +204,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     log.push_back(key + "=" + text);
     return settings[app + "\\" + section + "\\" + key] = text, true;
   }
-  int ShowMessage(WindowHandle owner, Str text, Str, std::uint32_t style) override {
-    log.push_back("box " + text), boxOwner = owner;
+  int ShowMessage(WindowHandle, Str text, Str, std::uint32_t style) override {
+    log.push_back("box " + text);
     return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
@@ -263,10 +262,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::string drive_, key_;
   long Open(Str key, RegistryKey* out) { return key_ = key, *out = ++openKeys, 0; }
   template <class T>
-  static T Next(std::deque<T>& script, T unscripted) {
-    if (script.empty()) return unscripted;
-    T next = script.front();
-    return script.pop_front(), next;
+  static T Next(std::deque<T>& script, T next) {  // the scripted answer, or else `next`
+    return script.empty() ? next : (next = script.front(), script.pop_front(), next);
   }
 };
 

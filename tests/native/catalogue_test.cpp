@@ -33,15 +33,11 @@ TEST(Catalogue, LoadsAndSavesTheRowsBesideTheProgram) {
   }
 }
 
-// Remove asks first (No by default). F asks and searches from the top, F3
-// steps on; past the last match the user is told and the selection cleared,
-// so F3 starts over. Add and Change open the editor (Change on the selected
-// row, its fields in the boxes); only a Save that passes the checks writes
-// the line and marks the rows changed, even when the line is what it was.
-// Get takes the ID from the disc, a title when there is none and a card named
-// after it unless the given card exists. Select applies the selected game's
-// card, offering to create it when it is missing. Unchanged rows are not
-// saved; after a failed save the next close tries again.
+// Remove asks first. F searches from the top, F3 on, and past the last match
+// clears the selection. Change fills the editor from the row; only a good
+// Save writes the line and marks the rows changed. Get takes the disc's ID, a
+// title and a card path; Select applies the card or offers to create it. After
+// a failed save the next close tries again.
 TEST(Commands, KeysAndButtons) {
   auto in = [](const std::string& games, const std::string& steps) {
     return "games " + games + ", start, clear, " + steps;

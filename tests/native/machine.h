@@ -23,11 +23,7 @@ struct Machine : fakes::FakeSystem {
   std::unique_ptr<formSlotmate> form;
 
   Machine() { drives["E:\\"] = 5; }
-  bool Start(const std::string& catalogue = "") {
-    if (!catalogue.empty()) files[kGames] = catalogue;
-    form = std::make_unique<formSlotmate>(platform);
-    return form->Form_Load();
-  }
+  bool Start() { return (form = std::make_unique<formSlotmate>(platform))->Form_Load(); }
   fakes::FakeWindow& main() { return Fake(form->window); }
   fakes::FakeControl& list() { return Fake(form->lstGames); }
   formGame& editor() { return form->GameEditor(); }

@@ -36,24 +36,20 @@ TEST(Rules, GameIdFromTheBootFile) {
 }
 
 TEST(Rules, CatalogueLines) {
-  const std::pair<std::string, std::string> lines[] = {
-      // the line, "id|title|path"
-      {"SLUS-00000 \tC:\\a.mem", "SLUS-00000||C:\\a.mem"},
-      {"SLUS-00000\tC:\\a.mem", "SLUS-00000||"},
-      {"SLUS-0", "SLUS-0||"},
-      {"SLUS-00000 Game\tC:\\a\tb.mem", "SLUS-00000|Game|C:\\a\tb.mem"},
-      {"SLUS-00000  Game \t C:\\a.mem\t", "SLUS-00000|Game|C:\\a.mem\t"}};
-  for (const auto& [line, fields] : lines) {
-    const CatalogueEntry e = ParseCatalogueLine(line);
-    EXPECT_EQ(e.id + "|" + e.title + "|" + e.cardPath, fields);
-  }
+  const std::pair<std::string, CatalogueEntry> lines[] = {
+      {"SLUS-00000 \tC:\\a.mem", {"SLUS-00000", "", "C:\\a.mem"}},
+      {"SLUS-00000\tC:\\a.mem", {"SLUS-00000", "", ""}},
+      {"SLUS-0", {"SLUS-0", "", ""}},
+      {"SLUS-00000 Game\tC:\\a\tb.mem", {"SLUS-00000", "Game", "C:\\a\tb.mem"}},
+      {"SLUS-00000  Game \t C:\\a.mem\t", {"SLUS-00000", "Game", "C:\\a.mem\t"}}};
+  for (const auto& [line, entry] : lines)
+    EXPECT_TRUE(ParseCatalogueLine(line) == entry) << line;
   // clang-format off
   const std::pair<std::string, Rows> texts[] = {
       {"a\r\nb\r\nc\r\n", {"a", "b", "c"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
       {"a\nb\n", {"a\nb\n"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"a\r\r\nb", {"a", "", "b"}}, {"", {}}};
   // clang-format on
-  for (const auto& [text, rows] : texts)
-    EXPECT_EQ(SplitCatalogueText(text), rows) << text;
+  for (const auto& [text, rows] : texts) EXPECT_EQ(SplitCatalogueText(text), rows);
   EXPECT_EQ(JoinCatalogueText({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
@@ -68,8 +64,7 @@ TEST(Rules, CardPaths) {
       {"C:a.mem", true}, {"a.mem", true}, {"::\\a.mem", true}, {"C:\\VGS\\a.txt", true},
       {" C:\\a.mem", true}, {"C:\\a.mem ", true}};
   // clang-format on
-  for (const auto& [path, invalid] : rows)
-    EXPECT_EQ(entry::InvalidPath(path), invalid) << path;
+  for (const auto& [path, invalid] : rows) EXPECT_EQ(entry::InvalidPath(path), invalid);
 }
 
 TEST(Rules, Patterns) {

@@ -11,12 +11,10 @@ namespace {
 
 const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
 
-// The catalogue knows the disc SLUS-00453 and its card. Drives are polled
-// from Z: down to C:; the tray icon and the window follow the settings. A
-// disc in the drive at start is switched first, and the window then shows
-// behind the emulator, which is taking its keys. While a tray notification is
-// handled (its menu is open), the others are ignored. Every close request
-// saves changed rows; only the user's merely hides the window.
+// Drives are polled from Z: down to C:; a disc there at start is switched
+// first, and the window shows behind the emulator, which is taking its keys.
+// While a tray notification is handled (its menu is open), the others are
+// ignored. Every close request saves; only the user's merely hides.
 TEST(MainWindow, StartTrayAndLifetime) {
   const std::string start = "games " + kOneGame + ", start", T = "tray add, ",
                     L = "tip 1 games listed, ", P = "poll E:, ", S = "show, focus btnAdd",
@@ -32,8 +30,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
        {"set Hidden=True, " + start, L + P + S},
        {"set Hidden=tRUE, set Minimized=1, " + start, L + P + "hide"},
        {"set Hidden=-12, set Minimized=0, " + start, L + P + S},
-       {"set Hidden=-0, set Minimized=-, " + start, shown},
-       {"set Hidden=yes, set Minimized=1a, " + start, shown},
+       {"set Hidden=-0, set Minimized=1a, " + start, shown},
        {"cdroms C: Z:, " + start, T + L + "poll Z:, poll C:, " + S},
        {"cdroms A: B:, " + start, ""},
        {"running, " + start, ""},
@@ -52,7 +49,6 @@ TEST(MainWindow, StartTrayAndLifetime) {
         hidden + ", menu, tray delete, Minimized=True, quit"},
        {start + ", change, close 0, close 0", shown + save + ", hide, hide"},
        {start + ", change, close 1", shown + save + quit},
-       {start + ", change, close 2", shown + save + quit},
        {start + ", close 0, close 3",
         shown + ", hide, tray delete, Minimized=True, quit, closed"},
        {start + ", taskbar", shown + ", tray add"},
@@ -60,11 +56,10 @@ TEST(MainWindow, StartTrayAndLifetime) {
         L + P + S + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
        {start + ", shift, tick", shown + ", tick, poll E:"}});
   Machine m;
-  m.Start();
-  // Tray events come as mouse moves (0x200) to the main window.
-  EXPECT_EQ(std::tie(m.icon.cbSize, m.icon.uID, m.icon.uFlags, m.icon.uCallbackMessage),
-            std::tuple(88u, 1u, 7u, 0x200u));
-  EXPECT_EQ(m.icon.hWnd + m.icon.hIcon, m.main().Handle() + m.main().Icon());
+  m.Start();  // tray events come as mouse moves (0x200) to the main window
+  EXPECT_EQ(std::tie(m.icon.cbSize, m.icon.uID, m.icon.uFlags, m.icon.uCallbackMessage,
+                     m.icon.hWnd, m.icon.hIcon),
+            std::tuple(88u, 1u, 7u, 0x200u, m.main().Handle(), m.main().Icon()));
   const std::string tip(m.icon.szTip.data(), 64), text = kAppCaption + " - "s + kCredit;
   EXPECT_EQ(tip, text + '\0' + std::string(63 - text.size(), ' '));
 }
