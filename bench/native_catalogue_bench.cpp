@@ -53,7 +53,7 @@ BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
 void BM_ScanAllRows(benchmark::State& state) {
   Loaded app;
   app.form->LoadGames();
-  app.fake.files.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
+  app.fake.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
   app.form->CurrentDrive = "E:";
   for (auto _ : state) app.form->SwitchCard();
 }
