@@ -60,9 +60,7 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   void AddItems(std::vector<std::string> more) override {
     items.insert(items.end(), more.begin(), more.end());
   }
-  void SetItem(int i, Str item) override {
-    Note("row ", i, " " + item), items.at(i) = item;
-  }
+  void SetItem(int i, Str s) override { Note("row ", i, " " + s), items.at(i) = s; }
   void RemoveItem(int i) override {
     Note("remove ", i), items.erase(items.begin() + i);
     index = index == i ? -1 : index - (index > i);
@@ -164,9 +162,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   Platform platform{*this, *this, *this, *this, *this, *this,
                     *this, *this, *this, *this, *this, *this};
 
-  unsigned DriveType(Str root) override {
-    return drives.contains(root) ? drives[root] : 1;
-  }
+  unsigned DriveType(Str r) override { return drives.contains(r) ? drives[r] : 1; }
   // The three commands a drive is polled with; anything else is an error.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
     const std::string alias = " Type cdaudio Alias cdvgs wait";
@@ -222,9 +218,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   void SendKeys(const std::vector<KeyEvent>& k) override {
     log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());
   }
-  void ShellOpen(WindowHandle, Str verb, Str file) override {
-    log.push_back(verb + " " + file);
-  }
+  void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }
   std::optional<std::uint64_t> Length(Str path) override {
     return files.contains(path) ? std::optional(files[path].size()) : std::nullopt;
   }

@@ -29,8 +29,7 @@ TEST(Rules, GameIdFromTheBootFile) {
   };
   for (const auto& [boot, id] : rows) {
     Machine m;
-    m.files["E:\\system.cnf"] = boot;
-    m.Start();
+    m.Do("file E:\\system.cnf=" + boot + ", start");
     EXPECT_EQ(m.form->GetID(), id) << boot;
   }
 }
