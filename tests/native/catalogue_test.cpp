@@ -43,9 +43,11 @@ TEST(Commands, KeysAndButtons) {
     return "games " + games + ", start, clear, " + steps;
   };
   const std::string
-      G = "SLUS-00453  Game  \t  C:\\g.mem  \r\nSLUS-00453 G\t\r\nSLUS-00453 "
+      edit =
+          "SLUS-00453  Game  \t  C:\\g.mem  \r\nSLUS-00453 G\t\r\nSLUS-00453 "
           "G\tC:\\g.mem",
-      F = "SLUS-00453 Final Fantasy\tC:\\ff.mem\r\nSCES-01234 Gran Turismo\t"
+      look =
+          "SLUS-00453 Final Fantasy\tC:\\ff.mem\r\nSCES-01234 Gran Turismo\t"
           "C:\\gt.mem\r\nSLES-00001 \xC9lan\tC:\\e\\slus.mem\r\n",
       remove = "box Remove this game from the list?, ",
       got = "file E:\\system.cnf=" + kBoot + ", ", gone = ", closed, tip 3 games listed",
@@ -55,55 +57,55 @@ TEST(Commands, KeysAndButtons) {
       made = ", mkdir C:\\gt.mem, write C:\\gt.mem";
   // clang-format off
   ExpectJournals({
-      {in(G, "select 0, key 46, close 0"), "select 0, " + remove + "hide"},
-      {in(G, "select 0, answer 6, click btnDel, close 0"),
+      {in(edit, "select 0, key 46, close 0"), "select 0, " + remove + "hide"},
+      {in(edit, "select 0, answer 6, click btnDel, close 0"),
        "select 0, " + remove + "remove 0, tip 2 games listed" + saved + ", hide"},
       {in("", "answer 6, key 46"), remove + "tip 0 games listed"},
-      {in(F, "select 2, type slus, key 70, key 114, key 114, key 114"), "select 2, input , "
+      {in(look, "select 2, type slus, key 70, key 114, key 114, key 114"), "select 2, input , "
        "select -1, select 0, select 2, box 'slus' not found., select -1, select 0"},
-      {in(F, "type TURISMO, key 70, key 114"),
+      {in(look, "type TURISMO, key 70, key 114"),
        "input , select -1, select 1, box 'TURISMO' not found., select -1"},
-      {in(F, "type \xE9LAN, key 70"), "input , select -1, select 2"},
-      {in(F, "type gran, key 114, type , key 70"), "input , select -1, select 1, input gran"},
-      {in(F, "key 13, key 27, key 45, key 69, key 71, key 113, key 115"), ""},
-      {in(G, "select 1, ineditor boxes; " + fill + "click btnSave, click btnAdd"),
+      {in(look, "type \xE9LAN, key 70"), "input , select -1, select 2"},
+      {in(look, "type gran, key 114, type , key 70"), "input , select -1, select 1, input gran"},
+      {in(look, "key 13, key 27, key 45, key 69, key 71, key 113, key 115"), ""},
+      {in(edit, "select 1, ineditor boxes; " + fill + "click btnSave, click btnAdd"),
        "select 1, " + opened + "boxes ||, add " + added + ", tip 4 games listed"},
-      {in(G, "ineditor boxes; fill A|B|C; click btnCancel, click btnAdd, click btnAdd, close 0"),
+      {in(edit, "ineditor boxes; fill A|B|C; click btnCancel, click btnAdd, click btnAdd, close 0"),
        opened + "boxes ||, tip 3 games listed, " + opened + "boxes ||, tip 3 games listed, hide"},
-      {in(G, "ineditor boxes; click btnBrowse; boxes, click btnAdd"),
+      {in(edit, "ineditor boxes; click btnBrowse; boxes, click btnAdd"),
        opened + "boxes ||, boxes ||" + gone},
-      {in(G, "select 0, ineditor boxes; " + fill + "click btnSave, dblclick"),
+      {in(edit, "select 0, ineditor boxes; " + fill + "click btnSave, dblclick"),
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
-      {in(G, "select 1, ineditor boxes; choose  E:\\a b.mem ; click btnBrowse; boxes, click "
+      {in(edit, "select 1, ineditor boxes; choose  E:\\a b.mem ; click btnBrowse; boxes, click "
        "btnChange"), "select 1, " + opened + "boxes G|SLUS-00453|, boxes G|SLUS-00453|E:\\a "
        "b.mem, closed"},
-      {in(G, "select 1, ineditor " + fill + "click btnSave, click btnChange"),
+      {in(edit, "select 1, ineditor " + fill + "click btnSave, click btnChange"),
        "select 1, " + opened + "row 1 " + added},
-      {in(G, "select 1, ineditor fill G|SLUS-0045|C:\\g.mem; click btnSave, click btnChange, "
+      {in(edit, "select 1, ineditor fill G|SLUS-0045|C:\\g.mem; click btnSave, click btnChange, "
        "close 0"), "select 1, " + opened + "box " + entry::kBadIdFormat + ", focus txtCode, "
        "all selected, closed, hide"},
-      {in(G, "select 2, ineditor click btnSave, click btnChange, close 0"),
+      {in(edit, "select 2, ineditor click btnSave, click btnChange, close 0"),
        "select 2, " + opened + "row 2 SLUS-00453 G\tC:\\g.mem" + saved + ", hide"},
-      {in(G, "ineditor " + fill + "click btnSave, click btnChange"), opened + "add " + added},
-      {in(G, got + "ineditor click btnGet; boxes, click btnAdd"),
+      {in(edit, "ineditor " + fill + "click btnSave, click btnChange"), opened + "add " + added},
+      {in(edit, got + "ineditor click btnGet; boxes, click btnAdd"),
        opened + "boxes New Game 4|SLUS-00453|C:\\VGS\\New Game 4.mem" + gone},
-      {in(G, got + "select 1, ineditor click btnGet; boxes, click btnChange"),
+      {in(edit, got + "select 1, ineditor click btnGet; boxes, click btnChange"),
        "select 1, " + opened + "boxes G|SLUS-00453|C:\\VGS\\G.mem, closed"},
-      {in(G, got + "select 0, ineditor click btnGet; boxes, click btnChange"),
+      {in(edit, got + "select 0, ineditor click btnGet; boxes, click btnChange"),
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, closed"},
-      {in(G, got + "file C:\\g.mem=, select 0, ineditor click btnGet; boxes, click btnChange"),
+      {in(edit, got + "file C:\\g.mem=, select 0, ineditor click btnGet; boxes, click btnChange"),
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\VGS\\Game.mem, closed"},
-      {in(G, "file E:\\system.cnf=BOOT = cdrom:\\S, ineditor click btnGet; boxes, click btnAdd"),
+      {in(edit, "file E:\\system.cnf=BOOT = cdrom:\\S, ineditor click btnGet; boxes, click btnAdd"),
        opened + "boxes New Game 4|S-|C:\\VGS\\New Game 4.mem" + gone},
-      {in(G, "ineditor fill G|SLUS|D:\\c.mem; click btnGet; boxes, click btnAdd"),
+      {in(edit, "ineditor fill G|SLUS|D:\\c.mem; click btnGet; boxes, click btnAdd"),
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
-      {in(F, "file C:\\gt.mem=x, select 1, click btnSelect"), "select 1, card C:\\gt.mem"},
-      {in(F, "file C:\\gt.mem=, select 1, answer 6, click btnSelect"),
+      {in(look, "file C:\\gt.mem=x, select 1, click btnSelect"), "select 1, card C:\\gt.mem"},
+      {in(look, "file C:\\gt.mem=, select 1, answer 6, click btnSelect"),
        "select 1, " + ask + made + ", card C:\\gt.mem"},
-      {in(F, "select 1, click btnSelect"), "select 1, " + ask},
-      {in(F, "select 1, answer 6, writes fail, click btnSelect"), "select 1, " + ask + made +
+      {in(look, "select 1, click btnSelect"), "select 1, " + ask},
+      {in(look, "select 1, answer 6, writes fail, click btnSelect"), "select 1, " + ask + made +
        ", box The memory card could not be created:\r\nC:\\gt.mem"},
-      {in(F, "answer 6, click btnSelect"), ask + ", box There is no memory card to create: "
+      {in(look, "answer 6, click btnSelect"), ask + ", box There is no memory card to create: "
        "select a game that has a memory card path."},
       {in("a\rb\n\r\nc", "close 0, change, writes fail, close 0, writes work, close 0, close 0"),
        "hide" + saved + ", box The game list could not be saved to\r\n" + kGames +

@@ -16,10 +16,11 @@ const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
 // While a tray notification is handled (its menu is open), the others are
 // ignored. Every close request saves; only the user's merely hides.
 TEST(MainWindow, StartTrayAndLifetime) {
-  const std::string start = "games " + kOneGame + ", start", T = "tray add, ",
-                    L = "tip 1 games listed, ", P = "poll E:, ", S = "show, focus btnAdd",
-                    C = "select 0, card C:\\g.mem, ", shown = T + L + P + S,
-                    hidden = T + L + P + "hide", min = "set Minimized=True, ",
+  const std::string start = "games " + kOneGame + ", start", tray = "tray add, ",
+                    tip = "tip 1 games listed, ", poll = "poll E:, ",
+                    front = "show, focus btnAdd", switched = "select 0, card C:\\g.mem, ",
+                    shown = tray + tip + poll + front,
+                    hidden = tray + tip + poll + "hide", min = "set Minimized=True, ",
                     about =
                         "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
                     save = ", write " + kGames,
@@ -27,18 +28,19 @@ TEST(MainWindow, StartTrayAndLifetime) {
   ExpectJournals(
       {{start, shown},
        {min + start, hidden},
-       {"set Hidden=True, " + start, L + P + S},
-       {"set Hidden=tRUE, set Minimized=1, " + start, L + P + "hide"},
-       {"set Hidden=-12, set Minimized=0, " + start, L + P + S},
+       {"set Hidden=True, " + start, tip + poll + front},
+       {"set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
+       {"set Hidden=-12, set Minimized=0, " + start, tip + poll + front},
        {"set Hidden=-0, set Minimized=1a, " + start, shown},
-       {"cdroms C: Z:, " + start, T + L + "poll Z:, poll C:, " + S},
+       {"cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
        {"cdroms A: B:, " + start, ""},
        {"running, " + start, ""},
-       {"insert E:, " + start, T + L + P + C + S},
+       {"insert E:, " + start, tray + tip + poll + switched + front},
        {"insert E:, emulator, " + start + ", icon 515",
-        T + L + P + C + "activate, keys, show behind, " + S},
-       {"insert E:, emulator, " + min + start, T + L + P + C + "activate, keys, hide"},
-       {min + start + ", icon 515, icon 515", hidden + ", " + S + ", show"},
+        tray + tip + poll + switched + "activate, keys, show behind, " + front},
+       {"insert E:, emulator, " + min + start,
+        tray + tip + poll + switched + "activate, keys, hide"},
+       {min + start + ", icon 515, icon 515", hidden + ", " + front + ", show"},
        {min + start + ", icon 512, icon 513, icon 514, icon 516, icon 518", hidden},
        {min + start + ", icon 519, icon 520, icon 521, icon 1311235", hidden},
        {start + ", inmenu icon 517; icon 515, icon 517", shown + ", menu"},
@@ -53,15 +55,16 @@ TEST(MainWindow, StartTrayAndLifetime) {
         shown + ", hide, tray delete, Minimized=True, quit, closed"},
        {start + ", taskbar", shown + ", tray add"},
        {"set Hidden=True, " + start + ", taskbar, tick, shift, tick, tick, taskbar",
-        L + P + S + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
+        tip + poll + front +
+            ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
        {start + ", shift, tick", shown + ", tick, poll E:"}});
   Machine m;
   m.Start();  // tray events come as mouse moves (0x200) to the main window
   EXPECT_EQ(std::tie(m.icon.cbSize, m.icon.uID, m.icon.uFlags, m.icon.uCallbackMessage,
                      m.icon.hWnd, m.icon.hIcon),
             std::tuple(88u, 1u, 7u, 0x200u, m.main().Handle(), m.main().Icon()));
-  const std::string tip(m.icon.szTip.data(), 64), text = kAppCaption + " - "s + kCredit;
-  EXPECT_EQ(tip, text + '\0' + std::string(63 - text.size(), ' '));
+  const std::string szTip(m.icon.szTip.data(), 64), text = kAppCaption + " - "s + kCredit;
+  EXPECT_EQ(szTip, text + '\0' + std::string(63 - text.size(), ' '));
 }
 
 // Steps, each followed by the number of card switches so far. A disc is
