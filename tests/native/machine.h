@@ -33,7 +33,8 @@ struct Machine : fakes::FakeSystem {
   // while the tray menu or the editor is open. "games" writes the catalogue,
   // "file PATH" removes a file, "audio E:" inserts a disc without boot file,
   // "mute E:" makes the drive answer no status, "clear" empties the journal,
-  // "boxes" notes the editor's boxes, "change" marks the rows changed.
+  // "boxes" notes the editor's boxes, "buttons" whether Change and Remove are
+  // enabled, "change" marks the rows changed.
   void Do(const std::string& steps) {
     std::istringstream in(steps);
     for (std::string step; std::getline(in >> std::ws, step, ',');) {
@@ -88,6 +89,9 @@ struct Machine : fakes::FakeSystem {
         log.push_back("boxes " + editor().txtTitle.Text() + "|" +
                       editor().txtCode.Text() + "|" + editor().txtPath.Text());
       if (verb == "change") form->DataChanged = true;
+      if (verb == "buttons")
+        for (auto* button : {&form->btnChange, &form->btnDel})
+          log.push_back(button->Enabled() ? "enabled" : "disabled");
       if (verb == "close") main().RequestClose(platform::UnloadMode(n));
       if (verb == "taskbar") main().taskbarCreated();
       if (verb == "inmenu") Fake(form->mnuMain).whileOpen = [this, later] { Do(later); };
