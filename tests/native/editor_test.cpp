@@ -1,4 +1,5 @@
-// The game editor: the code box's keys, the checks on Save, and its flows.
+// The game editor: the code box's keys and the checks on Save. Its flows are
+// in the commands table.
 
 #include "editor/entry_rules.h"
 #include "native/machine.h"
@@ -19,6 +20,8 @@ TEST(Editor, TheCodeBoxTakesOnlyIdKeys) {
 // Save checks the entry step by step: the first failing step is shown and
 // its box gets the focus. A missing or empty card is offered for creation.
 TEST(Editor, SaveChecksTheEntry) {
+  // What the user is told: T no title, R no region, F bad format, P bad path,
+  // Q the question, N no card.
   auto typed = [](const std::string& boxes, const std::string& then = "") {
     return "start, fill " + boxes + then + ", clear, validate, boxes";
   };
