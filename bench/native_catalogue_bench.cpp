@@ -16,13 +16,13 @@
 namespace slotmate {
 namespace {
 
-constexpr char kGames[] = "C:\\Games\\Slotmate\\games.txt";
+constexpr char kGames[] = "C:\\Slotmate\\games.txt";
 
 struct Loaded {
-  fakes::FakePlatform fake;
+  fakes::FakeSystem fake;
   std::unique_ptr<formSlotmate> form;
   Loaded() {
-    fake.files.files[kGames] = bench::SampleCatalogueText();
+    fake.files[kGames] = bench::SampleCatalogueText();
     form = std::make_unique<formSlotmate>(fake.platform);
   }
 };
@@ -34,7 +34,7 @@ void BM_LoadGames(benchmark::State& state) {
     benchmark::DoNotOptimize(app.form->lstGames.Count());
   }
   state.SetBytesProcessed(state.iterations() *
-                          std::int64_t(app.fake.files.files[kGames].size()));
+                          std::int64_t(app.fake.files[kGames].size()));
 }
 BENCHMARK(BM_LoadGames)->Unit(benchmark::kMillisecond);
 
@@ -53,7 +53,7 @@ BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
 void BM_ScanAllRows(benchmark::State& state) {
   Loaded app;
   app.form->LoadGames();
-  app.fake.files.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
+  app.fake.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
   app.form->CurrentDrive = "E:";
   for (auto _ : state) app.form->SwitchCard();
 }
@@ -88,7 +88,7 @@ BENCHMARK(BM_SaveGames)->Unit(benchmark::kMillisecond);
 // Plain: copy the bytes into the file store.
 void BM_PlainWrite(benchmark::State& state) {
   const std::string text = bench::SampleCatalogueText();
-  fakes::FakeFiles files;
+  fakes::FakeSystem files;
   for (auto _ : state) files.ReplaceWhole(kGames, text);
 }
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,7 @@
 
 #include "app/form_slotmate.h"
 #include "catalogue/catalogue_line.h"
-#include "fakes/fake_system.h"
+#include "fakes/fake_platform.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
@@ -57,16 +57,9 @@ int main() {
   win32::Win32Toolkit toolkit;
   win32::Win32Dialogs dialogs{toolkit};
   win32::Win32Locale locale;
-  fakes::Journal journal;
-  fakes::FakeDrives drives;
-  fakes::FakeMedia media;
-  fakes::FakeKeyboard keyboard;
-  fakes::FakeTray tray;
-  fakes::FakeRegistry registry{journal};
-  fakes::FakeSettings settings;
-  fakes::FakeDesktop desktop{journal};
-  platform::Platform platform{drives,  media,   keyboard, tray,    registry, settings,
-                              dialogs, desktop, files,    process, toolkit,  locale};
+  fakes::FakeSystem fake;
+  platform::Platform platform{fake,    fake, fake,  fake,    fake,    fake,
+                              dialogs, fake, files, process, toolkit, locale};
   formSlotmate form(platform);
 
   const std::string text = bench::SampleCatalogueText();

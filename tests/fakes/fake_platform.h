@@ -1,27 +1,264 @@
 #pragma once
 
-#include "fakes/fake_system.h"
-#include "fakes/fake_toolkit.h"
+// The system in memory: one fake answers every system interface as a test
+// scripted it, one fake control stands for every kind of control, and what
+// the program does that a user would notice is written to one journal, `log`.
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "platform/platform.h"
 
 namespace slotmate::fakes {
 
-// Every fake in one place, with the journal they share.
-struct FakePlatform {
-  Journal journal;
-  FakeDrives drives;
-  FakeMedia media;
-  FakeKeyboard keyboard;
-  FakeTray tray;
-  FakeRegistry registry{journal};
-  FakeSettings settings;
-  FakeDialogs dialogs;
-  FakeDesktop desktop{journal};
-  FakeFiles files;
-  FakeProcess process;
-  FakeToolkit toolkit;
-  FakeLocale locale;
-  platform::Platform platform{drives,  media,   keyboard, tray,    registry, settings,
-                              dialogs, desktop, files,    process, toolkit,  locale};
+using namespace platform;
+using Str = const std::string&;
+using Handler = std::function<void()>;
+using Log = std::vector<std::string>;
+
+struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu {
+  FakeControl(Str name, Log& log) : name(name), log(log) {}
+  std::string name, text, tip;
+  Log& log;
+  bool enabled = true;
+  int selStart = 0, selLength = 0, index = -1;
+  std::vector<std::string> items;     // the rows of a list
+  std::vector<bool> checks;           // the items of a menu
+  std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
+  std::function<void(std::int16_t&)> keyPress;
+  Handler whileOpen;  // the user's actions while the menu is open
+
+  // The user clicks, double-clicks or chooses; a timer ticks. Not when disabled.
+  void Fire(Str event) { (enabled && on[event]) ? on[event]() : void(); }
+  std::int16_t Press(std::int16_t key) { return keyPress(key), key; }  // the key taken
+  void Note(Str entry, int n, Str more = "") {
+    log.push_back(entry + std::to_string(n) + more);
+  }
+
+  void SetText(Str t) override { text = t, selStart = selLength = 0; }
+  std::string Text() const override { return text; }
+  void SetEnabled(bool e) override { enabled = e; }
+  bool Enabled() const override { return enabled; }
+  void SetFocus() override { log.push_back("focus " + name), Fire("focus"); }
+  void OnClick(Handler h) override { on["click"] = h; }
+  void SetSelection(int start, int n) override {
+    log.push_back(start == 0 && n == int(text.size()) ? "all selected" : "part selected");
+    selStart = start, selLength = n;
+  }
+  int SelectionStart() const override { return selStart; }
+  int SelectionLength() const override { return selLength; }
+  void OnGotFocus(Handler h) override { on["focus"] = h; }
+  void OnKeyPress(std::function<void(std::int16_t&)> h) override { keyPress = h; }
+  int Count() const override { return int(items.size()); }
+  std::string Item(int i) const override { return items.at(i); }
+  const std::vector<std::string>& Items() const override { return items; }
+  void AddItem(Str item) override { log.push_back("add " + item), items.push_back(item); }
+  void AddItems(std::vector<std::string> more) override {
+    items.insert(items.end(), more.begin(), more.end());
+  }
+  void SetItem(int i, Str s) override { Note("row ", i, " " + s), items.at(i) = s; }
+  void RemoveItem(int i) override {
+    Note("remove ", i), items.erase(items.begin() + i);
+    index = index == i ? -1 : index - (index > i);
+  }
+  void Clear() override { items.clear(), index = -1; }
+  int ListIndex() const override { return index; }
+  void SetListIndex(int i) override { Note("select ", index = i), Fire("click"); }
+  void SetToolTip(Str t) override { log.push_back("tip " + (tip = t)); }
+  std::string ToolTip() const override { return tip; }
+  void OnDblClick(Handler h) override { on["dblclick"] = h; }
+  void OnTimer(Handler h) override { on["tick"] = h; }
+  void SetChecked(int item, bool c) override { checks.at(item) = c; }
+  bool Checked(int item) const override { return checks.at(item); }
+  void OnClick(int item, Handler h) override { on[std::to_string(item)] = h; }
+  void Popup() override { log.push_back("menu"), whileOpen ? whileOpen() : void(); }
+};
+
+struct FakeWindow : Window {
+  using Script = std::function<void(FakeWindow&)>;
+  FakeWindow(WindowHandle h, Log& log, const Script& s)
+      : handle(h), log(log), whileModal(s) {}
+  WindowHandle handle;
+  Log& log;
+  const Script& whileModal;  // the user's actions while it is shown modally
+  bool visible = false, modal = false;
+  std::map<std::string, std::unique_ptr<FakeControl>> controls;
+  std::function<void(int, int)> keyDown;
+  std::function<void(std::uint32_t)> mouseMove;
+  std::function<bool(UnloadMode)> closeRequest;
+  Handler taskbarCreated;
+
+  bool RequestClose(UnloadMode mode) {
+    return closeRequest(mode) && (log.push_back("closed"), Close(), true);
+  }
+  FakeControl& Add(Str name) {
+    return *(controls[name] = std::make_unique<FakeControl>(name, log));
+  }
+  WindowHandle Handle() const override { return handle; }
+  IconHandle Icon() const override { return 0x1C0; }
+  Button& AddButton(const ButtonSpec& s) override { return Add(s.name); }
+  Label& AddLabel(const LabelSpec& s) override { return Add(s.name); }
+  TextBox& AddTextBox(const TextBoxSpec& s) override { return Add(s.name); }
+  ListBox& AddListBox(const ControlSpec& s) override { return Add(s.name); }
+  Picture& AddPicture(const PictureSpec& s) override { return Add(s.name); }
+  Timer& AddTimer(Str name, unsigned, bool on) override {
+    return Add(name).enabled = on, *controls[name];
+  }
+  PopupMenu& AddPopupMenu(Str name, const std::vector<MenuItemSpec>& items) override {
+    FakeControl& menu = Add(name);
+    for (const auto& item : items) menu.checks.push_back(item.checked);
+    return menu;
+  }
+  void Show() override { log.push_back("show"), visible = true; }
+  void ShowInactive() override { log.push_back("show behind"), visible = true; }
+  void Hide() override { log.push_back("hide"), visible = false; }
+  bool Visible() const override { return visible; }
+  void ShowModal(Window&) override {
+    log.push_back("editor"), visible = modal = true;
+    if (whileModal) whileModal(*this);
+    // What the script leaves open, the user closes with the close box.
+    if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
+  }
+  void Close() override { visible = modal = false; }
+  void OnKeyDown(std::function<void(int, int)> h) override { keyDown = h; }
+  void OnMouseMove(std::function<void(std::uint32_t)> h) override { mouseMove = h; }
+  void OnCloseRequest(std::function<bool(UnloadMode)> h) override { closeRequest = h; }
+  void OnTaskbarCreated(Handler h) override { taskbarCreated = h; }
+};
+
+inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
+template <class Control>
+FakeControl& Fake(Control& control) {
+  return static_cast<FakeControl&>(control);
+}
+
+// clang-format off
+struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStore,
+                    Dialogs, Desktop, Files, Process, Locale, Toolkit {
+  // clang-format on
+  Log log;
+  std::map<std::string, unsigned> drives;    // "E:\" -> 5 (a CD-ROM drive)
+  std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
+  std::map<std::string, std::string> files;  // full path -> bytes
+  std::optional<std::string> failWrites;     // why every file write fails
+  std::set<std::string> keys;                // registry keys
+  std::map<std::string, std::string> registry;  // "key\value" -> bytes
+  std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
+  long failSetValue = 0;
+  int openKeys = 0, windowsMade = 0;
+  bool shift = false, anotherInstance = false;
+  std::string folder = "C:\\Slotmate";
+  std::vector<std::string> windows;  // the captions of other programs' windows
+  std::vector<KeyEvent> sentKeys;
+  NotifyIconData icon;            // the last record given to the tray
+  std::deque<int> answers;        // to message boxes; else OK, or No to a question
+  std::deque<std::string> typed;  // in input boxes; "" is Cancel
+  std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
+  FakeWindow::Script whileModal;          // the user's actions in a modal window
+  Platform platform{*this, *this, *this, *this, *this, *this,
+                    *this, *this, *this, *this, *this, *this};
+
+  unsigned DriveType(Str r) override { return drives.contains(r) ? drives[r] : 1; }
+  // The three commands a drive is polled with; anything else is an error.
+  std::uint32_t SendString(Str command, char* reply, unsigned length) override {
+    const std::string alias = " Type cdaudio Alias cdvgs wait";
+    if (command.starts_with("open ") && command.ends_with(alias) && command.size() == 37)
+      return log.push_back("poll " + (drive_ = command.substr(5, 2))),
+             std::snprintf(reply, length, "1"), 0;
+    if (command == "status cdvgs media present wait" && media.contains(drive_))
+      return std::snprintf(reply, length, "%s", media[drive_].c_str()), 0;
+    return command == "close cdvgs" ? 0 : 1;
+  }
+  std::int16_t AsyncKeyState(int key) override {
+    return key == kVkShift && shift ? -32768 : 0;
+  }
+  bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
+    return log.push_back(message == kNimAdd ? "tray add" : "tray delete"), icon = data,
+                                                                           true;
+  }
+  long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
+    return keys.contains(key) ? Open(key, out) : 2;
+  }
+  long CreateKey(RegistryKey, Str key, RegistryKey* out) override {
+    return keys.insert(key), Open(key, out);
+  }
+  long SetValueEx(RegistryKey, Str name, std::uint32_t, std::string_view data) override {
+    if (failSetValue != 0) return failSetValue;
+    log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
+    return registry[key_ + "\\" + name] = data, 0;
+  }
+  long CloseKey(RegistryKey) override { return --openKeys, 0; }
+  std::string Read(Str app, Str section, Str key, Str fallback) override {
+    auto it = settings.find(app + "\\" + section + "\\" + key);
+    return it == settings.end() ? fallback : it->second;
+  }
+  bool Write(Str app, Str section, Str key, Str text) override {
+    log.push_back(key + "=" + text);
+    return settings[app + "\\" + section + "\\" + key] = text, true;
+  }
+  int ShowMessage(WindowHandle, Str text, Str, std::uint32_t style) override {
+    log.push_back("box " + text);
+    return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
+  }
+  std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
+    return log.push_back("input " + defaultText), Next(typed, std::string());
+  }
+  int ShowOpenFileDialog(OpenFileNameRecord& record) override {
+    return record.lpstrFile = chosenFile.value_or("") + '\0', chosenFile ? 1 : 0;
+  }
+  bool ActivateWindowByCaption(Str caption) override {
+    auto found = [&](Str window) { return window.starts_with(caption); };
+    return std::any_of(windows.begin(), windows.end(), found) &&
+           (log.push_back("activate"), true);
+  }
+  void SendKeys(const std::vector<KeyEvent>& k) override {
+    log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());
+  }
+  void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }
+  std::optional<std::uint64_t> Length(Str path) override {
+    return files.contains(path) ? std::optional(files[path].size()) : std::nullopt;
+  }
+  std::optional<std::string> Read(Str path, std::size_t limit) override {
+    return files.contains(path) ? std::optional(files[path].substr(0, limit))
+                                : std::nullopt;
+  }
+  std::optional<std::string> ReplaceWhole(Str path, std::string_view bytes) override {
+    if (log.push_back("write " + path), !failWrites) files[path] = bytes;
+    return failWrites;
+  }
+  bool MakeSureDirectoryPathExists(Str path) override {
+    return log.push_back("mkdir " + path), true;
+  }
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  std::string ProgramFolder() override { return folder; }
+  InstanceHandle Instance() override { return 0x400000; }
+  // Upper case as Windows-1252 has it, accented letters included.
+  std::string UpperCase(Str text) override {
+    std::string upper = text;
+    for (char& c : upper) {
+      const auto u = static_cast<unsigned char>(c);
+      if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u != 0xF7 && u != 0xFF))
+        c = char(u - 32);
+    }
+    return upper;
+  }
+  std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
+    return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windowsMade, log, whileModal);
+  }
+  void RunMessageLoop() override {}
+  void Quit() override { log.push_back("quit"); }
+
+ private:
+  std::string drive_, key_;
+  long Open(Str key, RegistryKey* out) { return key_ = key, *out = ++openKeys, 0; }
+  template <class T>
+  static T Next(std::deque<T>& script, T next) {  // the scripted answer, or else `next`
+    return script.empty() ? next : (next = script.front(), script.pop_front(), next);
+  }
 };
 
 }  // namespace slotmate::fakes

@@ -1,194 +1,118 @@
-#include <gtest/gtest.h>
+// The catalogue: games.txt, and the main window's commands told by what the
+// program does.
+
+#include <optional>
 
 #include "catalogue/catalogue_line.h"
-#include "native/main_window_fixture.h"
+#include "editor/entry_rules.h"
+#include "native/machine.h"
 
 namespace slotmate {
-
-void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
-  *out << "{" << ::testing::PrintToString(entry.id) << ", "
-       << ::testing::PrintToString(entry.title) << ", "
-       << ::testing::PrintToString(entry.cardPath) << "}";
-}
-
 namespace {
 
-using testing_support::kGames;
-using testing_support::MainWindowTest;
-
-struct LineCase {
-  const char* name;
-  std::string line;
-  CatalogueEntry entry;
-};
-
-class CatalogueLineTest : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(CatalogueLineTest, TakesTheFieldsOut) {
-  EXPECT_EQ(ParseCatalogueLine(GetParam().line), GetParam().entry);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CatalogueLineTest,
-    ::testing::Values(
-        LineCase{"Regular",
-                 "SLUS-00000 Some Game\tC:\\VGS\\Cards\\some game.mem",
-                 {"SLUS-00000", "Some Game", "C:\\VGS\\Cards\\some game.mem"}},
-        LineCase{"OuterSpacesGo",
-                 "SLUS-00000   Some Game  \t  C:\\VGS\\Cards\\some game.mem  ",
-                 {"SLUS-00000", "Some Game", "C:\\VGS\\Cards\\some game.mem"}},
-        LineCase{"TabRightAfterTheSpace",
-                 "SLUS-00000 \tC:\\a.mem",
-                 {"SLUS-00000", "", "C:\\a.mem"}},
-        LineCase{"TabRightAfterTheId", "SLUS-00000\tC:\\a.mem", {"SLUS-00000", "", ""}},
-        LineCase{"NoTab", "SLUS-00000 Some Game", {"SLUS-00000", "", ""}},
-        LineCase{"ShortLine", "SLUS-0", {"SLUS-0", "", ""}},
-        LineCase{"EmptyLine", "", {"", "", ""}},
-        LineCase{"SecondTabBelongsToThePath",
-                 "SLUS-00000 Game\tC:\\a\tb.mem",
-                 {"SLUS-00000", "Game", "C:\\a\tb.mem"}},
-        LineCase{"OnlySpacesAreTrimmed",
-                 "SLUS-00000  Game \t C:\\a.mem\t",
-                 {"SLUS-00000", "Game", "C:\\a.mem\t"}}),
-    [](const auto& info) { return info.param.name; });
-
-struct TextCase {
-  const char* name;
-  std::string text;
-  std::vector<std::string> rows;
-};
-
-class CatalogueTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(CatalogueTextTest, SplitsIntoRows) {
-  EXPECT_EQ(SplitCatalogueText(GetParam().text), GetParam().rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CatalogueTextTest,
-    ::testing::Values(TextCase{"CrLf", "a\r\nb\r\nc\r\n", {"a", "b", "c"}},
-                      TextCase{"LastLineWithoutEnd", "a\r\nb\r\nc", {"a", "b", "c"}},
-                      TextCase{"CrOnly", "a\rb\r", {"a", "b"}},
-                      TextCase{"LfOnlyIsOneRow", "a\nb\nc\n", {"a\nb\nc\n"}},
-                      TextCase{
-                          "BlankLinesStay", "a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
-                      TextCase{"CrThenCrLf", "a\r\r\nb", {"a", "", "b"}},
-                      TextCase{"Empty", "", {}}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(CatalogueTextTest, EveryRowEndsWithCrLf) {
-  EXPECT_EQ(JoinCatalogueText({"a", "", "b"}), "a\r\n\r\nb\r\n");
-  EXPECT_EQ(JoinCatalogueText({}), "");
-}
-
-// The catalogue is read from the program's folder, a drive root included;
-// blank rows stay; a missing or empty one leaves the list without tooltip.
-TEST_F(MainWindowTest, LoadsTheRowsFromTheProgramsFolderAndSetsTheToolTip) {
-  struct Case {
-    std::string folder;
-    std::optional<std::string> text;
-    std::vector<std::string> rows;
-    std::string toolTip;
-  };
-  const Case cases[] = {
-      {"C:\\Games\\Slotmate",
-       "SLUS-00453 A\tC:\\a.mem\r\n\r\nSCUS-94491 B\tC:\\b.mem",
-       {"SLUS-00453 A\tC:\\a.mem", "", "SCUS-94491 B\tC:\\b.mem"},
-       "3 games listed"},
-      {"D:\\",
-       "SLUS-00453 A\tC:\\a.mem\r\n",
-       {"SLUS-00453 A\tC:\\a.mem"},
-       "1 games listed"},
-      {"C:\\Games\\Slotmate", std::nullopt, {}, ""},
-      {"C:\\Games\\Slotmate", "", {}, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.folder + " " + c.text.value_or("<none>"));
-    fake.files.files.clear();
-    fake.process.folder = c.folder;
-    const std::string file =
-        c.folder + (c.folder.ends_with('\\') ? "" : "\\") + "games.txt";
-    if (c.text) fake.files.files[file] = *c.text;
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(list().items, c.rows);
-    EXPECT_EQ(list().toolTip, c.toolTip);
-    EXPECT_FALSE(form->DataChanged);
+// games.txt beside the program is loaded whole (a missing or empty one leaves
+// the list without tooltip) and, once changed, saved whole with CR LF.
+TEST(Catalogue, LoadsAndSavesTheRowsBesideTheProgram) {
+  const std::tuple<std::string, std::optional<std::string>, Rows, std::string> rows[] = {
+      {"C:\\Games", "a\tC:\\a.mem\r\n\r\nb", {"a\tC:\\a.mem", "", "b"}, "3 games listed"},
+      {"D:\\", "a\r\n", {"a"}, "1 games listed"},
+      {"C:\\Games", std::nullopt, {}, ""},
+      {"C:\\Games", "", {}, ""}};
+  for (const auto& [folder, text, items, tip] : rows) {
+    Machine m;
+    m.folder = folder;
+    const std::string file = folder + (folder.ends_with('\\') ? "" : "\\") + "games.txt";
+    if (text) m.files[file] = *text;
+    ASSERT_TRUE(m.Start());
+    m.form->LoadGames();  // again: the rows are replaced, not added
+    EXPECT_EQ(m.list().items, items) << folder;
+    EXPECT_EQ(m.list().tip, tip);
+    m.Do("change");
+    m.form->SaveGames();
+    EXPECT_EQ(m.files[file], JoinCatalogueText(items));
   }
 }
 
-TEST_F(MainWindowTest, UnchangedCatalogueIsNotWrittenOnClose) {
-  Catalogue("SLUS-00453 A\tC:\\a.mem\n");  // an LF-only file, kept as it is
-  ASSERT_TRUE(Start());
-  window().RequestClose(platform::UnloadMode::kUser);
-  EXPECT_EQ(fake.files.replaces, 0);
-  EXPECT_EQ(fake.files.files[kGames], "SLUS-00453 A\tC:\\a.mem\n");
-}
-
-TEST_F(MainWindowTest, ChangedCatalogueIsWrittenWholeWithCrLfAndOnlyOnce) {
-  Catalogue("a\rb\n\r\nc");
-  ASSERT_TRUE(Start());
-  form->DataChanged = true;
-  window().RequestClose(platform::UnloadMode::kUser);
-  EXPECT_EQ(fake.files.files[kGames], "a\r\nb\n\r\nc\r\n");
-  EXPECT_FALSE(form->DataChanged);
-  window().RequestClose(platform::UnloadMode::kUser);
-  EXPECT_EQ(fake.files.replaces, 1);
-}
-
-TEST_F(MainWindowTest, EmptiedCatalogueIsSavedAsZeroBytesAndLoadsAsMissing) {
-  Catalogue("a\r\n");
-  ASSERT_TRUE(Start());
-  list().items.clear();
-  form->DataChanged = true;
-  form->SaveGames();
-  EXPECT_EQ(fake.files.files[kGames], "");
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(list().toolTip, "");
-}
-
-TEST_F(MainWindowTest, FailedSaveKeepsTheChangeAndTellsTheUser) {
-  Catalogue("a\r\n");
-  ASSERT_TRUE(Start());
-  form->DataChanged = true;
-  fake.files.failReplace = "Access is denied.";
-  form->SaveGames();
-  EXPECT_TRUE(form->DataChanged);
-  EXPECT_EQ(fake.files.files[kGames], "a\r\n");
-  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-  const auto& message = fake.dialogs.messages[0];
-  EXPECT_EQ(message.title, "Slotmate");
-  EXPECT_EQ(message.style, 0x40u);
-  EXPECT_NE(message.text.find(kGames), std::string::npos);
-  EXPECT_NE(message.text.find("Access is denied."), std::string::npos);
-  // The next close request tries again.
-  fake.files.failReplace.reset();
-  window().RequestClose(platform::UnloadMode::kUser);
-  EXPECT_FALSE(form->DataChanged);
-  EXPECT_EQ(fake.files.replaces, 2);
-}
-
-TEST_F(MainWindowTest, MoreRowsThanA16BitCountLoadAndSaveWhole) {
-  std::vector<std::string> rows;
-  for (int i = 0; i < 40000; ++i)
-    rows.push_back("SLUS-" + std::to_string(10000 + i) + " G");
-  const std::string text = JoinCatalogueText(rows);
-  Catalogue(text);
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(list().Count(), 40000);
-  EXPECT_EQ(list().toolTip, "40000 games listed");
-  form->DataChanged = true;
-  form->SaveGames();
-  EXPECT_EQ(fake.files.files[kGames], text);
-}
-
-TEST_F(MainWindowTest, CardPathOfTheSelectedRow) {
-  Catalogue("SLUS-00453 A\t  C:\\a.mem \r\nSLUS-00454\tC:\\b.mem\r\n");
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(form->GetCardPath(), "");
-  list().index = 0;
-  EXPECT_EQ(form->GetCardPath(), "C:\\a.mem");
-  list().index = 1;
-  EXPECT_EQ(form->GetCardPath(), "");
+// Remove asks first. F searches from the top, F3 on, and past the last match
+// clears the selection. Change fills the editor from the row; only a good
+// Save writes the line and marks the rows changed. Get takes the disc's ID, a
+// title and a card path; Select applies the card or offers to create it. After
+// a failed save the next close tries again.
+TEST(Commands, KeysAndButtons) {
+  auto in = [](const std::string& games, const std::string& steps) {
+    return "games " + games + ", start, clear, " + steps;
+  };
+  const std::string
+      edit =
+          "SLUS-00453  Game  \t  C:\\g.mem  \r\nSLUS-00453 G\t\r\nSLUS-00453 "
+          "G\tC:\\g.mem",
+      look =
+          "SLUS-00453 Final Fantasy\tC:\\ff.mem\r\nSCES-01234 Gran Turismo\t"
+          "C:\\gt.mem\r\nSLES-00001 \xC9lan\tC:\\e\\slus.mem\r\n",
+      remove = "box Remove this game from the list?, ",
+      got = "file E:\\system.cnf=" + kBoot + ", ", gone = ", closed, tip 3 games listed",
+      opened = "focus txtTitle, all selected, editor, ", saved = ", write " + kGames,
+      fill = "fill New|SLPS-01234|C:\\g.mem; ", added = "SLPS-01234 New\tC:\\g.mem",
+      ask = "box "s + entry::kCreateCardQuestion,
+      made = ", mkdir C:\\gt.mem, write C:\\gt.mem";
+  // clang-format off
+  ExpectJournals({
+      {in(edit, "select 0, key 46, close 0"), "select 0, " + remove + "hide"},
+      {in(edit, "select 0, answer 6, click btnDel, close 0"),
+       "select 0, " + remove + "remove 0, tip 2 games listed" + saved + ", hide"},
+      {in("", "answer 6, key 46"), remove + "tip 0 games listed"},
+      {in(look, "select 2, type slus, key 70, key 114, key 114, key 114"), "select 2, input , "
+       "select -1, select 0, select 2, box 'slus' not found., select -1, select 0"},
+      {in(look, "type TURISMO, key 70, key 114"),
+       "input , select -1, select 1, box 'TURISMO' not found., select -1"},
+      {in(look, "type \xE9LAN, key 70"), "input , select -1, select 2"},
+      {in(look, "type gran, key 114, type , key 70"), "input , select -1, select 1, input gran"},
+      {in(look, "key 13, key 27, key 45, key 69, key 71, key 113, key 115"), ""},
+      {in("", "select -1, buttons"), "select -1, disabled, disabled"},  // Change, Remove
+      {in("a", "select -1, buttons"), "select -1, enabled, enabled"},
+      {in(edit, "select 1, ineditor boxes; " + fill + "click btnSave, click btnAdd"),
+       "select 1, " + opened + "boxes ||, add " + added + ", tip 4 games listed"},
+      {in(edit, "ineditor boxes; fill A|B|C; click btnCancel, click btnAdd, click btnAdd, close 0"),
+       opened + "boxes ||, tip 3 games listed, " + opened + "boxes ||, tip 3 games listed, hide"},
+      {in(edit, "ineditor boxes; click btnBrowse; boxes, click btnAdd"),
+       opened + "boxes ||, boxes ||" + gone},
+      {in(edit, "select 0, ineditor boxes; " + fill + "click btnSave, dblclick"),
+       "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
+      {in(edit, "select 1, ineditor boxes; choose  E:\\a b.mem ; click btnBrowse; boxes, click "
+       "btnChange"), "select 1, " + opened + "boxes G|SLUS-00453|, boxes G|SLUS-00453|E:\\a "
+       "b.mem, closed"},
+      {in(edit, "select 1, ineditor " + fill + "click btnSave, click btnChange"),
+       "select 1, " + opened + "row 1 " + added},
+      {in(edit, "select 1, ineditor fill G|SLUS-0045|C:\\g.mem; click btnSave, click btnChange, "
+       "close 0"), "select 1, " + opened + "box " + entry::kBadIdFormat + ", focus txtCode, "
+       "all selected, closed, hide"},
+      {in(edit, "select 2, ineditor click btnSave, click btnChange, close 0"),
+       "select 2, " + opened + "row 2 SLUS-00453 G\tC:\\g.mem" + saved + ", hide"},
+      {in(edit, "ineditor " + fill + "click btnSave, click btnChange"), opened + "add " + added},
+      {in(edit, got + "ineditor click btnGet; boxes, click btnAdd"),
+       opened + "boxes New Game 4|SLUS-00453|C:\\VGS\\New Game 4.mem" + gone},
+      {in(edit, got + "select 1, ineditor click btnGet; boxes, click btnChange"),
+       "select 1, " + opened + "boxes G|SLUS-00453|C:\\VGS\\G.mem, closed"},
+      {in(edit, got + "select 0, ineditor click btnGet; boxes, click btnChange"),
+       "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, closed"},
+      {in(edit, got + "file C:\\g.mem=, select 0, ineditor click btnGet; boxes, click btnChange"),
+       "select 0, " + opened + "boxes Game|SLUS-00453|C:\\VGS\\Game.mem, closed"},
+      {in(edit, "file E:\\system.cnf=BOOT = cdrom:\\S, ineditor click btnGet; boxes, click btnAdd"),
+       opened + "boxes New Game 4|S-|C:\\VGS\\New Game 4.mem" + gone},
+      {in(edit, "ineditor fill G|SLUS|D:\\c.mem; click btnGet; boxes, click btnAdd"),
+       opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
+      {in(look, "file C:\\gt.mem=x, select 1, click btnSelect"), "select 1, card C:\\gt.mem"},
+      {in(look, "file C:\\gt.mem=, select 1, answer 6, click btnSelect"),
+       "select 1, " + ask + made + ", card C:\\gt.mem"},
+      {in(look, "select 1, click btnSelect"), "select 1, " + ask},
+      {in(look, "select 1, answer 6, writes fail, click btnSelect"), "select 1, " + ask + made +
+       ", box The memory card could not be created:\r\nC:\\gt.mem"},
+      {in(look, "answer 6, click btnSelect"), ask + ", box There is no memory card to create: "
+       "select a game that has a memory card path."},
+      {in("a\rb\n\r\nc", "close 0, change, writes fail, close 0, writes work, close 0, close 0"),
+       "hide" + saved + ", box The game list could not be saved to\r\n" + kGames +
+       "\r\n\r\nAccess is denied., hide" + saved + ", hide, hide"}});
+  // clang-format on
 }
 
 }  // namespace

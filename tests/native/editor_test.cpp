@@ -1,0 +1,53 @@
+// The game editor: the code box's keys and the checks on Save. Its flows are
+// in the commands table.
+
+#include "editor/entry_rules.h"
+#include "native/machine.h"
+
+namespace slotmate {
+namespace {
+
+TEST(Editor, TheCodeBoxTakesOnlyIdKeys) {
+  Machine m;
+  m.Start();
+  formGame& e = m.editor();
+  for (char c : "cslpeumCSLPEUM-0123456789\b"s)
+    EXPECT_EQ(Fake(e.txtCode).Press(std::uint8_t(c)), std::toupper(c)) << int(c);
+  for (char c : " xAz/:\t\x16\x03\xE9"s)
+    EXPECT_EQ(Fake(e.txtCode).Press(std::uint8_t(c)), 0) << int(c);
+}
+
+// Save checks the entry step by step: the first failing step is shown and
+// its box gets the focus. A missing or empty card is offered for creation.
+TEST(Editor, SaveChecksTheEntry) {
+  // What the user is told: T no title, R no region, F bad format, P bad path,
+  // Q the question, N no card.
+  auto typed = [](const std::string& boxes, const std::string& then = "") {
+    return "start, fill " + boxes + then + ", clear, validate, boxes";
+  };
+  const std::string no = ", all selected, refused, boxes ", ok = "A|SLUS-00453|C:\\g.mem",
+                    T = "box "s + entry::kEnterTitle + ", focus txtTitle" + no,
+                    R = "box "s + entry::kNoRegionCode + ", focus txtCode" + no,
+                    F = "box "s + entry::kBadIdFormat + ", focus txtCode" + no,
+                    P = "box "s + entry::kInvalidCharacters + ", focus txtPath" + no,
+                    N = ", box "s + entry::kInvalidCard + ", focus txtPath" + no + ok,
+                    Q = "box "s + entry::kCreateCardQuestion, card = ", file C:\\g.mem",
+                    made = ", mkdir C:\\g.mem, write C:\\g.mem",
+                    yes = "valid, boxes " + ok;
+  ExpectJournals({{typed("  | SLUS-00453 |C:\\g.mem"), T + "| SLUS-00453 |C:\\g.mem"},
+                  {typed(" A |  SLUS-00453 |C:\\g.mem"), yes},
+                  {typed(" A | SLUM-00453 |C:\\g.mem"), R + "A|SLUM-00453|C:\\g.mem"},
+                  {typed("A|SLUS-0045|C:\\g.mem"), F + "A|SLUS-0045|C:\\g.mem"},
+                  {typed("A|SLUS-00A53|C:\\g.mem"), F + "A|SLUS-00A53|C:\\g.mem"},
+                  {typed("A|slus-00453|C:\\g.mem"), F + "A|slus-00453|C:\\g.mem"},
+                  {typed("A|SLPM-00453| C:\\g.mem"), P + "A|SLPM-00453| C:\\g.mem"},
+                  {typed("A|SCES-00453|C:\\g.txt"), P + "A|SCES-00453|C:\\g.txt"},
+                  {typed(ok, card + ", answer 6"), Q + made + ", " + yes},
+                  {typed(ok, card + ", answer 7"), Q + N},
+                  {typed(ok, card + ", answer 6, writes fail"), Q + made + N},
+                  {typed(ok, card + "=, answer 6"), Q + made + ", " + yes},
+                  {typed(ok, card + "=, answer 7"), Q + N}});
+}
+
+}  // namespace
+}  // namespace slotmate
