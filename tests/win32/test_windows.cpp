@@ -27,11 +27,10 @@ HWND HwndOf(platform::Window& window) { return reinterpret_cast<HWND>(window.Han
 
 class ProgramTest : public ::testing::Test {
  protected:
-  fakes::FakePlatform fake;
+  fakes::FakeSystem fake;
   Win32Toolkit toolkit;
-  platform::Platform platform{fake.drives,   fake.media,    fake.keyboard, fake.tray,
-                              fake.registry, fake.settings, fake.dialogs,  fake.desktop,
-                              fake.files,    fake.process,  toolkit,       fake.locale};
+  platform::Platform platform{fake, fake, fake, fake, fake,    fake,
+                              fake, fake, fake, fake, toolkit, fake};
   formSlotmate main{platform};
   formGame& game = main.GameEditor();
 };
