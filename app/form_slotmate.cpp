@@ -47,4 +47,13 @@ int formSlotmate::ShowMessage(const std::string& text, std::uint32_t style) {
   return platform_.dialogs.ShowMessage(window.Handle(), text, kAppTitle, style);
 }
 
+void formSlotmate::Inform(const std::string& text) {
+  ShowMessage(text, platform::kMbOk | platform::kMbIconInformation);
+}
+
+bool formSlotmate::AskDefaultNo(const std::string& question) {
+  return ShowMessage(question, platform::kMbYesNo | platform::kMbIconQuestion |
+                                   platform::kMbDefButton2) == platform::kIdYes;
+}
+
 }  // namespace slotmate

@@ -66,6 +66,10 @@ void formSlotmate::Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMod
     // The close box only hides the window; the program lives on in the tray.
     Cancel = true;
     window.Hide();
+  } else if (UnloadMode == platform::UnloadMode::kProgram && DataChanged) {
+    // The save failed and the user was told. Ending anyway is theirs to choose;
+    // staying keeps the rows for another try.
+    Cancel = !AskDefaultNo("Do you want to end Slotmate without saving the game list?");
   }
 }
 

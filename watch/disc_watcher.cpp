@@ -34,19 +34,22 @@ void formSlotmate::Timer1_Timer() {
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
   }
 
-  char reply[kReplyLength] = {};
   for (const std::string& drive : CdDrives) {
+    // Cleared for each drive, so that no drive reads another's reply.
+    char reply[kReplyLength] = {};
     CurrentDrive = drive;
     auto& media = platform_.media;
     RetVal = std::int32_t(media.SendString(
         "open " + CurrentDrive + " Type cdaudio Alias cdvgs wait", reply, kReplyLength));
     RetVal = std::int32_t(
         media.SendString("status cdvgs media present wait", reply, kReplyLength));
-    // A status that got no answer leaves the previous value standing.
+    // A status that got no answer leaves this drive's last one standing.
     std::string answer =
         Lower(std::string(reply, std::find(reply, reply + kReplyLength, '\0')));
-    if (answer == "true") MediaPresent = true;
-    if (answer == "false") MediaPresent = false;
+    bool& hasMedia = driveHasMedia_[drive];
+    if (answer == "true") hasMedia = true;
+    if (answer == "false") hasMedia = false;
+    MediaPresent = hasMedia;
     RetVal = std::int32_t(media.SendString("close cdvgs", reply, kReplyLength));
 
     if (MediaPresent) {

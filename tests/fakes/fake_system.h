@@ -178,15 +178,19 @@ class FakeFiles : public platform::Files {
   std::optional<std::string> failReplace;  // the reason the next writes fail with
   int replaces = 0;
 
+  std::map<std::string, std::size_t> readFailsAt;  // path -> bytes read before failing
+
   std::optional<std::uint64_t> Length(const std::string& path) override {
-    auto bytes = Read(path, std::string::npos);
-    return bytes ? std::optional<std::uint64_t>(bytes->size()) : std::nullopt;
-  }
-  std::optional<std::string> Read(const std::string& path,
-                                  std::size_t maxBytes) override {
     auto it = files.find(path);
     if (Unreachable(path) || it == files.end()) return std::nullopt;
-    return it->second.substr(0, maxBytes);
+    return it->second.size();
+  }
+  Contents Read(const std::string& path, std::size_t maxBytes) override {
+    auto it = files.find(path);
+    if (Unreachable(path) || it == files.end()) return {"", "The file is missing."};
+    if (readFailsAt.contains(path))
+      return {it->second.substr(0, readFailsAt[path]), "The file is locked."};
+    return {it->second.substr(0, maxBytes), std::nullopt};
   }
   std::optional<std::string> ReplaceWhole(const std::string& path,
                                           std::string_view bytes) override {
@@ -203,6 +207,10 @@ class FakeFiles : public platform::Files {
       folders.insert(path.substr(0, slash));
     return true;
   }
+  bool FolderExists(const std::string& folder) override {
+    return folders.contains(folder);
+  }
+  void RemoveEmptyFolder(const std::string& folder) override { folders.erase(folder); }
 
  private:
   bool Unreachable(const std::string& path) const {
