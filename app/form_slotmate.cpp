@@ -34,6 +34,7 @@ formSlotmate::formSlotmate(platform::Platform& platform)
   window.OnMouseMove([this](std::uint32_t lParam) { Form_MouseMove(lParam); });
   window.OnCloseRequest([this](platform::UnloadMode mode) { return Unload(mode); });
   window.OnTaskbarCreated([this] { TaskbarCreated(); });
+  window.OnMediaChange([this](std::uint32_t units) { MediaChanged(units); });
 }
 
 formSlotmate::~formSlotmate() = default;

@@ -46,6 +46,7 @@ class formSlotmate {
 
   // --- Disc watcher and card switcher -------------------------------------
   void Timer1_Timer();
+  void MediaChanged(std::uint32_t unitMask);
   std::string GetID();
   void SwitchCard();
   // Points the emulator at the selected game's card. False when no game is
@@ -98,6 +99,7 @@ class formSlotmate {
   bool shownOnce_ = false;
   bool nudgedEmulator_ = false;       // keys have been sent to the emulator
   bool catalogueIncomplete_ = false;  // games.txt could not be read whole
+  bool polling_ = false;              // Timer1_Timer is running
   // Each drive's last answer to the media query: a drive that does not
   // answer keeps its own, never another drive's.
   std::map<std::string, bool> driveHasMedia_;

@@ -265,6 +265,9 @@ class FakeWindow : public platform::Window {
   void OnCloseRequest(std::function<bool(platform::UnloadMode)> h) override {
     closeRequest_ = std::move(h);
   }
+  void OnMediaChange(std::function<void(std::uint32_t)> h) override {
+    mediaChange_ = std::move(h);
+  }
   void OnTaskbarCreated(std::function<void()> h) override {
     taskbarCreated_ = std::move(h);
   }
@@ -316,6 +319,7 @@ class FakeWindow : public platform::Window {
   std::function<void(std::uint32_t)> mouseMove_;
   std::function<bool(platform::UnloadMode)> closeRequest_;
   std::function<void()> taskbarCreated_;
+  std::function<void(std::uint32_t)> mediaChange_;
 };
 
 class FakeToolkit : public platform::Toolkit {
