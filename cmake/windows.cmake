@@ -56,6 +56,11 @@ if(SLOTMATE_WIN32_TESTS)
                        TIMEOUT 120)
 endif()
 
+# Announces a disc's arrival as Windows does (WM_DEVICECHANGE to every
+# top-level window), for the end-to-end tests and the latency benchmark.
+add_executable(announce_media tools/announce_media.cpp)
+target_link_libraries(announce_media PRIVATE user32)
+
 # A stand-in for the emulator: a window captioned like it that records the
 # keys it receives, for the end-to-end tests.
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
