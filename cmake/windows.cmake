@@ -76,6 +76,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
   target_link_libraries(slotmate_win32_bench PRIVATE slotmate_logic slotmate_win32)
 endif()
 
+# A bare window: the baseline for Slotmate's start-up time, memory and size
+# in bench/figures.sh.
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE user32)
+# Keeps the tray from emptying between the program's starts (see the file).
+add_executable(tray_holder WIN32 bench/tray_holder.cpp)
+target_link_libraries(tray_holder PRIVATE user32 shell32)
+
 # End-to-end tests: the real program under Wine on a private Xvfb display,
 # one script per group of scenarios (ctest -L e2e).
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
