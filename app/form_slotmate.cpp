@@ -34,6 +34,7 @@ formSlotmate::formSlotmate(platform::Platform& platform)
   window.OnMouseMove([this](std::uint32_t lParam) { Form_MouseMove(lParam); });
   window.OnCloseRequest([this](platform::UnloadMode mode) { return Unload(mode); });
   window.OnTaskbarCreated([this] { TaskbarCreated(); });
+  window.OnMediaChange([this](std::uint32_t units) { MediaChanged(units); });
 }
 
 formSlotmate::~formSlotmate() = default;
@@ -45,6 +46,15 @@ formGame& formSlotmate::GameEditor() {
 
 int formSlotmate::ShowMessage(const std::string& text, std::uint32_t style) {
   return platform_.dialogs.ShowMessage(window.Handle(), text, kAppTitle, style);
+}
+
+void formSlotmate::Inform(const std::string& text) {
+  ShowMessage(text, platform::kMbOk | platform::kMbIconInformation);
+}
+
+bool formSlotmate::AskDefaultNo(const std::string& question) {
+  return ShowMessage(question, platform::kMbYesNo | platform::kMbIconQuestion |
+                                   platform::kMbDefButton2) == platform::kIdYes;
 }
 
 }  // namespace slotmate

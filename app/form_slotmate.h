@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,8 +46,12 @@ class formSlotmate {
 
   // --- Disc watcher and card switcher -------------------------------------
   void Timer1_Timer();
+  void MediaChanged(std::uint32_t unitMask);
   std::string GetID();
   void SwitchCard();
+  // Points the emulator at the selected game's card. False when no game is
+  // selected or its card does not exist (a card that could be created); a
+  // setting that cannot be written is reported to the user, not here.
   bool ApplyCard();
 
   // --- Catalogue ---------------------------------------------------------
@@ -92,10 +97,18 @@ class formSlotmate {
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<formGame> game_;
   bool shownOnce_ = false;
-  bool nudgedEmulator_ = false;  // keys have been sent to the emulator
+  bool nudgedEmulator_ = false;       // keys have been sent to the emulator
+  bool catalogueIncomplete_ = false;  // games.txt could not be read whole
+  bool polling_ = false;              // Timer1_Timer is running
+  // Each drive's last answer to the media query: a drive that does not
+  // answer keeps its own, never another drive's.
+  std::map<std::string, bool> driveHasMedia_;
 
   void SetListToolTip();
   int ShowMessage(const std::string& text, std::uint32_t style);
+  void Inform(const std::string& text);
+  // A Yes/No question whose default answer is No; true for Yes.
+  bool AskDefaultNo(const std::string& question);
 
  public:
   // --- Controls, in creation order (the window owns them) -----------------

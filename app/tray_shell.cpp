@@ -1,3 +1,4 @@
+#include "app/flag_guard.h"
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
 #include "app/product.h"
@@ -10,18 +11,6 @@ namespace {
 // The mouse messages that act when they happen over the tray icon.
 constexpr std::uint32_t kLeftButtonDoubleClick = 515;  // WM_LBUTTONDBLCLK
 constexpr std::uint32_t kRightButtonUp = 517;          // WM_RBUTTONUP
-
-// Clears a flag on every way out of the scope that set it.
-class FlagGuard {
- public:
-  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagGuard() { flag_ = false; }
-  FlagGuard(const FlagGuard&) = delete;
-  FlagGuard& operator=(const FlagGuard&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -66,6 +55,10 @@ void formSlotmate::Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMod
     // The close box only hides the window; the program lives on in the tray.
     Cancel = true;
     window.Hide();
+  } else if (UnloadMode == platform::UnloadMode::kProgram && DataChanged) {
+    // The save failed and the user was told. Ending anyway is theirs to choose;
+    // staying keeps the rows for another try.
+    Cancel = !AskDefaultNo("Do you want to end Slotmate without saving the game list?");
   }
 }
 

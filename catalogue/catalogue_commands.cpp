@@ -30,11 +30,7 @@ void formSlotmate::btnChange_Click() {
 }
 
 void formSlotmate::btnDel_Click() {
-  constexpr std::uint32_t kQuestionDefaultNo =
-      platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefButton2;
-  if (ShowMessage("Remove this game from the list?", kQuestionDefaultNo) !=
-      platform::kIdYes)
-    return;
+  if (!AskDefaultNo("Remove this game from the list?")) return;
   DataChanged = true;
   if (int selected = lstGames.ListIndex(); selected >= 0)
     SkipOnFailure([&] { lstGames.RemoveItem(selected); });
@@ -49,15 +45,13 @@ void formSlotmate::btnSelect_Click() {
                   platform::kMbYesNo | platform::kMbIconQuestion) != platform::kIdYes)
     return;
   const std::string card = GetCardPath();
-  constexpr std::uint32_t kInformation = platform::kMbOk | platform::kMbIconInformation;
   if (card.empty()) {
-    ShowMessage(
-        "There is no memory card to create: select a game that has a memory card path.",
-        kInformation);
+    Inform(
+        "There is no memory card to create: select a game that has a memory card path.");
     return;
   }
   if (!GameEditor().CreateMemoryCard(card)) {
-    ShowMessage("The memory card could not be created:\r\n" + card, kInformation);
+    Inform("The memory card could not be created:\r\n" + card);
     return;
   }
   ApplyCard();

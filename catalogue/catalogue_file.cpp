@@ -21,21 +21,34 @@ void formSlotmate::LoadGames() {
   // A missing or empty file leaves the list empty and without a tooltip.
   if (!FileExists(path)) return;
   auto text = platform_.files.Read(path, std::numeric_limits<std::size_t>::max());
-  if (!text) return;
-  lstGames.AddItems(SplitCatalogueText(*text));
+  if (text.failure) {
+    // The rows read so far stay, the line cut off by the failure aside.
+    text.bytes.erase(text.bytes.find_last_of("\r\n") + 1);
+    catalogueIncomplete_ = true;
+    Inform("The game list could not be read whole from\r\n" + path + "\r\n\r\n" +
+           *text.failure +
+           "\r\n\r\nSlotmate shows the games it could read, and will not save the list "
+           "until it is started again.");
+  }
+  lstGames.AddItems(SplitCatalogueText(text.bytes));
   SetListToolTip();
 }
 
 // Writes games.txt when the rows changed. The file is replaced in one step,
 // so a failed save never leaves it truncated; the rows then stay marked as
-// changed, the next close request tries again, and the user is told.
+// changed, the next close request tries again, and the user is told. A list
+// that was not read whole is never saved: the games it missed would be lost.
 void formSlotmate::SaveGames() {
   if (!DataChanged) return;
   const std::string path = CatalogueFilePath();
-  if (auto failure =
-          platform_.files.ReplaceWhole(path, JoinCatalogueText(lstGames.Items()))) {
-    ShowMessage("The game list could not be saved to\r\n" + path + "\r\n\r\n" + *failure,
-                platform::kMbOk | platform::kMbIconInformation);
+  auto failure =
+      catalogueIncomplete_
+          ? std::optional<std::string>(
+                "It could not be read whole when Slotmate started, and saving now "
+                "would lose the games that were not read.")
+          : platform_.files.ReplaceWhole(path, JoinCatalogueText(lstGames.Items()));
+  if (failure) {
+    Inform("The game list could not be saved to\r\n" + path + "\r\n\r\n" + *failure);
     return;
   }
   DataChanged = false;

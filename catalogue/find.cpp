@@ -51,8 +51,7 @@ void formSlotmate::FindNext() {
       return;
     }
   }
-  ShowMessage("'" + FindText + "' not found.",
-              platform::kMbOk | platform::kMbIconInformation);
+  Inform("'" + FindText + "' not found.");
   lstGames.SetListIndex(-1);
 }
 

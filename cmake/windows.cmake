@@ -57,6 +57,11 @@ if(SLOTMATE_WIN32_TESTS)
                        TIMEOUT 60)
 endif()
 
+# Announces a disc's arrival as Windows does (WM_DEVICECHANGE to every
+# top-level window), for the end-to-end tests and the latency benchmark.
+add_executable(announce_media tools/announce_media.cpp)
+target_link_libraries(announce_media PRIVATE user32)
+
 # A stand-in for the emulator: a window captioned like it that records the
 # keys it receives, for the end-to-end tests.
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
@@ -71,6 +76,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
   target_include_directories(slotmate_win32_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(slotmate_win32_bench PRIVATE slotmate_logic slotmate_win32)
 endif()
+
+# A bare window: the baseline for Slotmate's start-up time, memory and size
+# in bench/figures.sh.
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE user32)
+# Keeps the tray from emptying between the program's starts (see the file).
+add_executable(tray_holder WIN32 bench/tray_holder.cpp)
+target_link_libraries(tray_holder PRIVATE user32 shell32)
 
 # End-to-end journeys: the real program under Wine on a private Xvfb display
 # (ctest -L e2e). One prefix and display serve them all: the setup test makes

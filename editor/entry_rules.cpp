@@ -45,6 +45,10 @@ bool HasIdFormat(std::string_view id) {
 bool InvalidPath(std::string_view path) {
   bool invalid = false;
   if (path.find_first_of(";<>|?*\"") != std::string_view::npos) invalid = true;
+  // TAB, CR and LF among them: no file name holds one, and a row would split.
+  if (std::any_of(path.begin(), path.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+    invalid = true;
   // A leading "\\" is a network path's prefix; anywhere else it is an error.
   std::size_t doubleSlash = path.find("\\\\");
   if (doubleSlash != std::string_view::npos && doubleSlash > 0) invalid = true;

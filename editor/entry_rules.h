@@ -32,7 +32,8 @@ bool HasRegionCode(std::string_view id);
 // The ID has the form SLUS-00453 (upper case, exactly).
 bool HasIdFormat(std::string_view id);
 
-// The path cannot name a memory card: a character Windows refuses, a double
+// The path cannot name a memory card: a character Windows refuses (control
+// characters included), a double
 // backslash past the start, no drive letter, or not a .mem file at a drive's
 // root or below.
 bool InvalidPath(std::string_view path);

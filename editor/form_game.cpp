@@ -1,5 +1,7 @@
 #include "editor/form_game.h"
 
+#include <algorithm>
+
 #include "app/form_slotmate.h"
 #include "app/product.h"
 #include "app/skip_on_failure.h"
@@ -20,6 +22,15 @@ void SelectAll(platform::TextBox& box) {
 }
 
 void TrimBox(platform::TextBox& box) { box.SetText(std::string(TrimBlanks(box.Text()))); }
+
+// A pasted TAB, CR or LF would split the saved row.
+void BlankLineBreaks(platform::TextBox& box) {
+  std::string text = box.Text();
+  std::replace_if(
+      text.begin(), text.end(),
+      [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  box.SetText(text);
+}
 
 }  // namespace
 
@@ -47,8 +58,9 @@ formGame::formGame(platform::Platform& platform, formSlotmate& main)
   txtPath.OnGotFocus([this] { txtPath_GotFocus(); });
   txtCode.OnGotFocus([this] { txtCode_GotFocus(); });
   txtCode.OnKeyPress([this](std::int16_t& keyAscii) { txtCode_KeyPress(keyAscii); });
-  // The close box cancels: the window goes and nothing is written.
-  window.OnCloseRequest([](platform::UnloadMode) { return true; });
+  // The close box cancels: the window goes and nothing is written. A request
+  // while it is hidden (another program's) is refused, so it stays for reuse.
+  window.OnCloseRequest([this](platform::UnloadMode) { return window.Visible(); });
 }
 
 formGame::~formGame() = default;
@@ -84,6 +96,7 @@ void formGame::txtCode_KeyPress(std::int16_t& KeyAscii) {
 }
 
 bool formGame::ValidateEntry() {
+  BlankLineBreaks(txtTitle);
   TrimBox(txtTitle);
   if (txtTitle.Text().empty()) return Refuse(entry::kEnterTitle, txtTitle);
 
@@ -112,14 +125,22 @@ bool formGame::FileExists(const std::string& path) {
   return length && *length > 0;
 }
 
+// A card that cannot be written leaves no trace: the folders made for it go
+// again, and folders that were there before stay.
 bool formGame::CreateMemoryCard(const std::string& filename) {
+  auto& files = platform_.files;
+  std::vector<std::string> made;
   try {
+    for (const std::string& folder : FoldersAbove(filename))
+      if (!files.FolderExists(folder)) made.push_back(folder);
     // A folder that cannot be made shows up as a failed write below.
-    platform_.files.MakeSureDirectoryPathExists(filename);
-    return !platform_.files.ReplaceWhole(filename, BlankMemoryCardImage()).has_value();
+    files.MakeSureDirectoryPathExists(filename);
+    if (!files.ReplaceWhole(filename, BlankMemoryCardImage())) return true;
   } catch (...) {
-    return false;
   }
+  for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+    SkipOnFailure([&] { files.RemoveEmptyFolder(*folder); });
+  return false;
 }
 
 std::string formGame::OpenDialog(platform::Window& Form1, const std::string& Filter,

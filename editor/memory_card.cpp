@@ -1,5 +1,7 @@
 #include "editor/memory_card.h"
 
+#include <algorithm>
+
 namespace slotmate {
 
 std::string BlankMemoryCardImage() {
@@ -9,6 +11,15 @@ std::string BlankMemoryCardImage() {
   std::string image(kMemoryCardSize, '\0');
   image.replace(0, sizeof kHeader, kHeader, sizeof kHeader);
   return image;
+}
+
+std::vector<std::string> FoldersAbove(std::string path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  std::vector<std::string> folders;
+  for (auto slash = path.find('\\', 3); slash != std::string::npos;
+       slash = path.find('\\', slash + 1))
+    folders.push_back(path.substr(0, slash));
+  return folders;
 }
 
 }  // namespace slotmate

@@ -14,10 +14,14 @@ class Files {
   // Length in bytes of the named file; nullopt when it cannot be had
   // (missing file, bad path, drive not ready, empty path).
   virtual std::optional<std::uint64_t> Length(const std::string& path) = 0;
-  // The first `maxBytes` bytes of the file (all of it when shorter); nullopt
-  // when it cannot be opened or read.
-  virtual std::optional<std::string> Read(const std::string& path,
-                                          std::size_t maxBytes) = 0;
+  // The first `maxBytes` bytes of the file (all of it when shorter). When the
+  // file cannot be opened, or a read fails part-way, `bytes` holds what was
+  // read before (maybe nothing) and `failure` the system's reason.
+  struct Contents {
+    std::string bytes;
+    std::optional<std::string> failure;
+  };
+  virtual Contents Read(const std::string& path, std::size_t maxBytes) = 0;
   // Replaces the whole file with `bytes` in one step: the bytes go to a
   // temporary file beside it, which then takes the file's place, so the file
   // is never seen truncated or half-written. Returns nullopt on success, or
@@ -27,6 +31,9 @@ class Files {
   // Creates every missing folder before the last backslash of `path`
   // (MakeSureDirectoryPathExists); false on failure.
   virtual bool MakeSureDirectoryPathExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& folder) = 0;
+  // Removes the folder when it is empty; a folder with anything in it stays.
+  virtual void RemoveEmptyFolder(const std::string& folder) = 0;
 };
 
 }  // namespace slotmate::platform

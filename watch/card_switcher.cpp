@@ -41,9 +41,16 @@ bool formSlotmate::ApplyCard() {
   if (lstGames.ListIndex() < 0) return false;
   const std::string card = GetCardPath();
   if (!FileExists(card)) return false;
-  // The registry first: the keys below make the emulator read it.
-  SetKeyValue(platform_.registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
-              platform::kRegSz, kBank0Slot0, card);
+  // The registry first: the keys below make the emulator read it. Without
+  // it they would make the emulator take up the previous game's card.
+  if (!SetKeyValue(platform_.registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                   platform::kRegSz, kBank0Slot0, card)) {
+    Inform(std::string("The emulator's memory card setting could not be written:\r\n"
+                       "HKEY_CURRENT_USER\\") +
+           kMemoryCardsKey + "\r\n" + kBank0Slot0 +
+           "\r\n\r\nThe emulator keeps the card it had.");
+    return true;
+  }
   if (platform_.desktop.ActivateWindowByCaption(kEmulatorCaption)) {
     static const auto keys = ParseKeyString(kEmulatorKeys);
     if (keys) platform_.desktop.SendKeys(*keys);

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <string>
 
+#include "app/flag_guard.h"
 #include "app/form_slotmate.h"
 #include "app/skip_on_failure.h"
 
@@ -29,24 +30,31 @@ std::string Lower(std::string text) {
 // after a poll has found every drive empty. (Clearing the memory at each
 // empty drive instead would switch a disc behind an empty drive every poll.)
 void formSlotmate::Timer1_Timer() {
+  // A message box shown by the card switcher lets ticks and announcements
+  // through; a poll inside a poll would switch the same disc twice.
+  if (polling_) return;
+  FlagGuard polling(polling_);
   if (ShiftHeld(platform_.keyboard) && TrayHidden) {
     TrayHidden = false;
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
   }
 
-  char reply[kReplyLength] = {};
   for (const std::string& drive : CdDrives) {
+    // Cleared for each drive, so that no drive reads another's reply.
+    char reply[kReplyLength] = {};
     CurrentDrive = drive;
     auto& media = platform_.media;
     RetVal = std::int32_t(media.SendString(
         "open " + CurrentDrive + " Type cdaudio Alias cdvgs wait", reply, kReplyLength));
     RetVal = std::int32_t(
         media.SendString("status cdvgs media present wait", reply, kReplyLength));
-    // A status that got no answer leaves the previous value standing.
+    // A status that got no answer leaves this drive's last one standing.
     std::string answer =
         Lower(std::string(reply, std::find(reply, reply + kReplyLength, '\0')));
-    if (answer == "true") MediaPresent = true;
-    if (answer == "false") MediaPresent = false;
+    bool& hasMedia = driveHasMedia_[drive];
+    if (answer == "true") hasMedia = true;
+    if (answer == "false") hasMedia = false;
+    MediaPresent = hasMedia;
     RetVal = std::int32_t(media.SendString("close cdvgs", reply, kReplyLength));
 
     if (MediaPresent) {
@@ -60,6 +68,20 @@ void formSlotmate::Timer1_Timer() {
     }
   }
   DiscSeen = false;
+}
+
+// The system announced a disc arriving or leaving: a drive of ours is polled
+// at once instead of at the next tick (which still comes, for drives that
+// announce nothing).
+void formSlotmate::MediaChanged(std::uint32_t unitMask) {
+  if (!Timer1.Enabled()) return;
+  for (const std::string& drive : CdDrives) {
+    const int unit = std::toupper(static_cast<unsigned char>(drive[0])) - 'A';
+    if (unit >= 0 && unit < 32 && ((unitMask >> unit) & 1u) != 0) {
+      Timer1_Timer();
+      return;
+    }
+  }
 }
 
 }  // namespace slotmate

@@ -63,10 +63,10 @@ std::string GameIdFromBootLine(std::string_view line) {
 }
 
 std::string formSlotmate::GetID() {
-  std::string line;
-  if (auto text = platform_.files.Read(CurrentDrive + "\\system.cnf", kBootFileReadLimit))
-    line = FirstTextLine(*text);
-  return GameIdFromBootLine(line);
+  // A boot file that cannot be read whole names no game.
+  auto text = platform_.files.Read(CurrentDrive + "\\system.cnf", kBootFileReadLimit);
+  if (text.failure) return "";
+  return GameIdFromBootLine(FirstTextLine(text.bytes));
 }
 
 }  // namespace slotmate

@@ -39,6 +39,22 @@ void SetControlToolTip(Win32Window& window, HWND control, const std::string& tex
                reinterpret_cast<LPARAM>(&tool));
 }
 
+// The ANSI text as UTF-16 in `wide`: ASCII directly, anything else through
+// the code page.
+void WidenAnsi(const std::string& text, std::wstring& wide) {
+  wide.resize(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) >= 0x80) {
+      wide.resize(
+          MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0));
+      MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(),
+                          int(wide.size()));
+      return;
+    }
+    wide[i] = wchar_t(text[i]);
+  }
+}
+
 }  // namespace
 
 // --- Button -----------------------------------------------------------------------
@@ -159,25 +175,44 @@ std::string Win32ListBox::Item(int index) const {
   return index >= 0 && index < Count() ? rows_[index] : std::string();
 }
 
-// The control holds no data of its own: adding a row only counts it.
+// Every change of the rows goes through these few methods, which change
+// rows_ and the control's copy together.
 void Win32ListBox::AddItem(const std::string& item) {
   rows_.push_back(item);
-  SendMessageA(hwnd_, LB_ADDSTRING, 0, 0);
+  SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
+// A whole catalogue at once. Under Wine a message and a code page conversion
+// per row cost more than the list itself, so the rows go straight to the
+// list's procedure as UTF-16, plain ASCII widened here.
 void Win32ListBox::AddItems(std::vector<std::string> items) {
+  std::size_t bytes = 0;
+  for (const auto& item : items) bytes += item.size() + 1;
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, LB_INITSTORAGE, WPARAM(items.size()),
+               LPARAM(bytes * sizeof(WCHAR)));
+  const auto procedure =
+      reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
+  std::wstring wide;
+  for (const auto& item : items) {
+    WidenAnsi(item, wide);
+    CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0,
+                    reinterpret_cast<LPARAM>(wide.c_str()));
+  }
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
   rows_.reserve(rows_.size() + items.size());
   std::move(items.begin(), items.end(), std::back_inserter(rows_));
-  SendMessageA(hwnd_, LB_SETCOUNT, WPARAM(rows_.size()), 0);
 }
 
 void Win32ListBox::SetItem(int index, const std::string& item) {
   CheckRow(index);
   rows_[index] = item;
-  RECT row;
-  if (SendMessageA(hwnd_, LB_GETITEMRECT, WPARAM(index),
-                   reinterpret_cast<LPARAM>(&row)) != LB_ERR)
-    InvalidateRect(hwnd_, &row, TRUE);
+  const bool wasSelected = ListIndex() == index;
+  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
+  SendMessageA(hwnd_, LB_INSERTSTRING, WPARAM(index),
+               reinterpret_cast<LPARAM>(item.c_str()));
+  if (wasSelected) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0);
 }
 
 void Win32ListBox::RemoveItem(int index) {
@@ -211,8 +246,8 @@ void Win32ListBox::SetToolTip(const std::string& text) {
   SetControlToolTip(window_, hwnd_, toolTip_, false);
 }
 
-// Draws one row: its text with TABs expanded to the list's usual tab stops,
-// in the selection's colours when selected.
+// Draws one row (from rows_, which the control's text copies): its text with TABs
+// expanded to the list's usual tab stops, in the selection's colours when selected.
 void Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT area = item.rcItem;

@@ -143,8 +143,8 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
  private:
   void CheckRow(int index) const;
 
-  // The rows themselves: the control holds only their count and draws each
-  // visible row from here.
+  // The rows as the program reads them. The control's own text of each row
+  // is a copy for everyone else, written only together with this.
   std::vector<std::string> rows_;
   std::string toolTip_;
   std::function<void()> click_;

@@ -84,25 +84,35 @@ std::optional<std::uint64_t> Win32Files::Length(const std::string& path) {
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-std::optional<std::string> Win32Files::Read(const std::string& path,
-                                            std::size_t maxBytes) {
-  if (path.empty()) return std::nullopt;
+platform::Files::Contents Win32Files::Read(const std::string& path,
+                                           std::size_t maxBytes) {
+  Contents contents;
+  if (path.empty()) {
+    contents.failure = SystemErrorText(ERROR_PATH_NOT_FOUND);
+    return contents;
+  }
   const NoDriveErrorBoxes quiet;
   const FileHandle file =
       OwnFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string bytes;
+  if (!file) {
+    contents.failure = SystemErrorText(LastError());
+    return contents;
+  }
+  std::string& bytes = contents.bytes;
   char buffer[64 * 1024];
   while (bytes.size() < maxBytes) {
     const DWORD wanted =
         static_cast<DWORD>(std::min<std::size_t>(maxBytes - bytes.size(), sizeof buffer));
     DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) return std::nullopt;
+    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) {
+      contents.failure = SystemErrorText(LastError());
+      break;
+    }
     if (got == 0) break;  // end of file
     bytes.append(buffer, got);
   }
-  return bytes;
+  return contents;
 }
 
 std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
@@ -147,6 +157,17 @@ bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {
   std::string backslashed = path;
   std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
   return ::MakeSureDirectoryPathExists(backslashed.c_str()) != FALSE;
+}
+
+bool Win32Files::FolderExists(const std::string& folder) {
+  const NoDriveErrorBoxes quiet;
+  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Win32Files::RemoveEmptyFolder(const std::string& folder) {
+  const NoDriveErrorBoxes quiet;
+  RemoveDirectoryA(folder.c_str());  // fails, as wanted, when anything is inside
 }
 
 }  // namespace slotmate::win32

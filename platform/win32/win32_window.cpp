@@ -1,6 +1,7 @@
 #include "platform/win32/win32_window.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include <algorithm>
 
@@ -160,11 +161,12 @@ platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& design) 
 platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& design) {
   platform::ControlSpec noCaption = design;
   noCaption.caption.clear();
-  // A list without data of its own, drawn from the rows the program keeps:
-  // filling it with tens of thousands of rows costs nothing.
+  // Owner-drawn, so the card path keeps its column, but with each row's text
+  // in the control too: screen readers, type-ahead and other programs
+  // (LB_GETTEXT) read it.
   HWND hwnd = CreateChild(WC_LISTBOXA, noCaption,
                           WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                              LBS_OWNERDRAWFIXED | LBS_NODATA,
+                              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                           WS_EX_CLIENTEDGE, NextId());
   return Adopt(std::make_unique<Win32ListBox>(*this, hwnd, design.tabIndex));
 }
@@ -381,6 +383,12 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       OnEndSession(wParam != FALSE);
       return 0;
+    case WM_DEVICECHANGE:
+      OnDeviceChange(wParam, lParam);
+      return TRUE;
+    case kMediaChanged:
+      RunHandler(mediaChange_, std::uint32_t(wParam));
+      return 0;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
@@ -462,6 +470,18 @@ LRESULT Win32Window::OnGetDefaultId() {
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
   if (defaultButtonId_) return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
   return 0;
+}
+
+// A disc arrived or left. The sender waits for the answer, and a poll of the
+// drives takes a while, so the handler runs later, from the queue.
+void Win32Window::OnDeviceChange(WPARAM event, LPARAM data) {
+  if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0)
+    return;
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+  if (header->dbch_devicetype != DBT_DEVTYP_VOLUME) return;
+  const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
+  if (volume->dbcv_flags & DBTF_MEDIA)
+    PostMessageA(hwnd_, kMediaChanged, WPARAM(volume->dbcv_unitmask), 0);
 }
 
 void Win32Window::OnEndSession(bool ending) {

@@ -61,6 +61,9 @@ class Win32Window : public platform::Window {
   void OnTaskbarCreated(std::function<void()> handler) override {
     taskbarCreated_ = std::move(handler);
   }
+  void OnMediaChange(std::function<void(std::uint32_t)> handler) override {
+    mediaChange_ = std::move(handler);
+  }
 
   // Shows the window modally over any window (none: centred on the screen).
   void ShowModalOver(HWND owner);
@@ -87,6 +90,9 @@ class Win32Window : public platform::Window {
   void OnActivate(bool active);
   LRESULT OnGetDefaultId();
   void OnEndSession(bool ending);
+  void OnDeviceChange(WPARAM event, LPARAM data);
+  // Posted to itself by OnDeviceChange, with the drives' unit mask.
+  static constexpr UINT kMediaChanged = WM_APP + 1;
   void OnNcDestroy();
 
   static void WidenToFitText(HWND label, HFONT font, const std::string& text);
@@ -119,6 +125,7 @@ class Win32Window : public platform::Window {
   std::function<void(std::uint32_t)> mouseMove_;
   std::function<bool(platform::UnloadMode)> closeRequest_;
   std::function<void()> taskbarCreated_;
+  std::function<void(std::uint32_t)> mediaChange_;
 };
 
 }  // namespace slotmate::win32

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -91,6 +92,7 @@ struct FakeWindow : Window {
   std::function<void(std::uint32_t)> mouseMove;
   std::function<bool(UnloadMode)> closeRequest;
   Handler taskbarCreated;
+  std::function<void(std::uint32_t)> mediaChange;
 
   bool RequestClose(UnloadMode mode) {
     return closeRequest(mode) && (log.push_back("closed"), Close(), true);
@@ -128,6 +130,7 @@ struct FakeWindow : Window {
   void OnMouseMove(std::function<void(std::uint32_t)> h) override { mouseMove = h; }
   void OnCloseRequest(std::function<bool(UnloadMode)> h) override { closeRequest = h; }
   void OnTaskbarCreated(Handler h) override { taskbarCreated = h; }
+  void OnMediaChange(std::function<void(std::uint32_t)> h) override { mediaChange = h; }
 };
 
 inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
@@ -145,7 +148,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
   std::map<std::string, std::string> files;  // full path -> bytes
   std::optional<std::string> failWrites;     // why every file write fails
-  std::set<std::string> keys;                // registry keys
+  std::size_t readFailsAt = std::string::npos;  // bytes every read gets before failing
+  std::set<std::string> folders;                // that exist
+  std::set<std::string> keys;                   // registry keys
   std::map<std::string, std::string> registry;  // "key\value" -> bytes
   std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
   long failSetValue = 0;
@@ -159,6 +164,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::deque<std::string> typed;  // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   FakeWindow::Script whileModal;          // the user's actions in a modal window
+  Handler whileBox;                       // the user's or clock's, at the next box
   Platform platform{*this, *this, *this, *this, *this, *this,
                     *this, *this, *this, *this, *this, *this};
 
@@ -202,6 +208,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   }
   int ShowMessage(WindowHandle, Str text, Str, std::uint32_t style) override {
     log.push_back("box " + text);
+    if (auto user = std::exchange(whileBox, nullptr)) user();  // once, while it is open
     return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
@@ -222,9 +229,10 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::optional<std::uint64_t> Length(Str path) override {
     return files.contains(path) ? std::optional(files[path].size()) : std::nullopt;
   }
-  std::optional<std::string> Read(Str path, std::size_t limit) override {
-    return files.contains(path) ? std::optional(files[path].substr(0, limit))
-                                : std::nullopt;
+  Contents Read(Str path, std::size_t limit) override {
+    if (!files.contains(path)) return {"", "missing"};
+    return {files[path].substr(0, std::min(limit, readFailsAt)),
+            readFailsAt < files[path].size() ? std::optional("locked") : std::nullopt};
   }
   std::optional<std::string> ReplaceWhole(Str path, std::string_view bytes) override {
     if (log.push_back("write " + path), !failWrites) files[path] = bytes;
@@ -233,6 +241,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool MakeSureDirectoryPathExists(Str path) override {
     return log.push_back("mkdir " + path), true;
   }
+  bool FolderExists(Str folder) override { return folders.contains(folder); }
+  void RemoveEmptyFolder(Str folder) override { log.push_back("rmdir " + folder); }
   bool AnotherInstanceRunning() override { return anotherInstance; }
   std::string ProgramFolder() override { return folder; }
   InstanceHandle Instance() override { return 0x400000; }

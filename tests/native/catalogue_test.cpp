@@ -54,7 +54,8 @@ TEST(Commands, KeysAndButtons) {
       opened = "focus txtTitle, all selected, editor, ", saved = ", write " + kGames,
       fill = "fill New|SLPS-01234|C:\\g.mem; ", added = "SLPS-01234 New\tC:\\g.mem",
       ask = "box "s + entry::kCreateCardQuestion,
-      made = ", mkdir C:\\gt.mem, write C:\\gt.mem";
+      made = ", mkdir C:\\gt.mem, write C:\\gt.mem",
+      unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
   // clang-format off
   ExpectJournals({
       {in(edit, "select 0, key 46, close 0"), "select 0, " + remove + "hide"},
@@ -107,6 +108,16 @@ TEST(Commands, KeysAndButtons) {
       {in(look, "select 1, click btnSelect"), "select 1, " + ask},
       {in(look, "select 1, answer 6, writes fail, click btnSelect"), "select 1, " + ask + made +
        ", box The memory card could not be created:\r\nC:\\gt.mem"},
+      // A card that cannot be made leaves no folder made for it.
+      {in(look, "select 2, answer 6, writes fail, click btnSelect"), "select 2, " + ask +
+       ", mkdir C:\\e\\slus.mem, write C:\\e\\slus.mem, rmdir C:\\e, box " + unmade},
+      {in(look, "folder C:\\e, select 2, answer 6, writes fail, click btnSelect"), "select 2, " +
+       ask + ", mkdir C:\\e\\slus.mem, write C:\\e\\slus.mem, box " + unmade},
+      // The card is there: what failed is the emulator's setting.
+      {in(look, "file C:\\gt.mem=x, registry fails, select 1, click btnSelect"),
+       "select 1, " + kNotWritten},
+      // Another program's close request leaves the hidden editor for the next use.
+      {in(look, "editorclose 3"), ""},
       {in(look, "answer 6, click btnSelect"), ask + ", box There is no memory card to create: "
        "select a game that has a memory card path."},
       {in("a\rb\n\r\nc", "close 0, change, writes fail, close 0, writes work, close 0, close 0"),

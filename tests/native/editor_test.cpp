@@ -42,6 +42,10 @@ TEST(Editor, SaveChecksTheEntry) {
                   {typed("A|slus-00453|C:\\g.mem"), F + "A|slus-00453|C:\\g.mem"},
                   {typed("A|SLPM-00453| C:\\g.mem"), P + "A|SLPM-00453| C:\\g.mem"},
                   {typed("A|SCES-00453|C:\\g.txt"), P + "A|SCES-00453|C:\\g.txt"},
+                  // Pasted line breaks: blanks in the title, refused in the path.
+                  {typed("\tA\r\nB\n|SLUS-00453|C:\\g.mem"),
+                   "valid, boxes A  B|SLUS-00453|C:\\g.mem"},
+                  {typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},
                   {typed(ok, card + ", answer 6"), Q + made + ", " + yes},
                   {typed(ok, card + ", answer 7"), Q + N},
                   {typed(ok, card + ", answer 6, writes fail"), Q + made + N},

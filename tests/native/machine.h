@@ -17,6 +17,10 @@ using namespace std::string_literals;
 
 inline const std::string kBoot = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 inline const std::string kGames = "C:\\Slotmate\\games.txt";
+inline const std::string kNotWritten =
+    "box The emulator's memory card setting could not be written:\r\nHKEY_CURRENT_USER\\"
+    "SOFTWARE\\Connectix\\Connectix Virtual Game Station\\Memory Cards\r\nBank 00 Slot "
+    "00\r\n\r\nThe emulator keeps the card it had.";
 
 // A machine whose only CD-ROM drive is E:, with the program on it.
 struct Machine : fakes::FakeSystem {
@@ -62,6 +66,12 @@ struct Machine : fakes::FakeSystem {
       if (step == "registry fails") failSetValue = 5;
       if (step == "writes fail") failWrites = "Access is denied.";
       if (step == "writes work") failWrites.reset();
+      if (verb == "reads") readFailsAt = std::atoi(arg.c_str() + 5);  // "reads fail N"
+      if (verb == "folder") folders.insert(arg);
+      if (verb == "announce") main().mediaChange(n);
+      if (verb == "editorclose")
+        Fake(editor().window).RequestClose(platform::UnloadMode(n));
+      if (verb == "inbox") whileBox = [this, later] { Do(later); };
       if (verb == "start") Start();
       if (verb == "clear") log.clear();
       if (verb == "switch") form->SwitchCard();

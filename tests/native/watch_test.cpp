@@ -24,7 +24,16 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     about =
                         "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
                     save = ", write " + kGames,
-                    quit = ", tray delete, Minimized=False, quit, closed";
+                    quit = ", tray delete, Minimized=False, quit, closed",
+                    notSaved =
+                        "The game list could not be saved to\r\n" + kGames + "\r\n\r\n",
+                    unsaved = ", box " + notSaved + "Access is denied.",
+                    endAnyway =
+                        ", box Do you want to end Slotmate without saving the game list?",
+                    unread =
+                        "box The game list could not be read whole from\r\n" + kGames +
+                        "\r\n\r\nlocked\r\n\r\nSlotmate shows the games it could "
+                        "read, and will not save the list until it is started again.";
   ExpectJournals(
       {{start, shown},
        {min + start, hidden},
@@ -54,6 +63,20 @@ TEST(MainWindow, StartTrayAndLifetime) {
        {start + ", close 0, close 3",
         shown + ", hide, tray delete, Minimized=True, quit, closed"},
        {start + ", taskbar", shown + ", tray add"},
+       // A tick while a poll shows a message box does not poll inside it.
+       {start + ", registry fails, inbox tick, insert E:, tick",
+        shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick"},
+       // A failed save at Exit asks before the rows are lost; No keeps the program.
+       {start + ", change, writes fail, close 1", shown + save + unsaved + endAnyway},
+       {start + ", change, writes fail, answer 1, answer 6, close 1",
+        shown + save + unsaved + endAnyway + quit},
+       {start + ", change, writes fail, close 3", shown + save + unsaved + quit},
+       // A list not read whole is kept as far as it was read, and never saved.
+       {"reads fail 14, games a\tC:\\a.mem\r\nbb\tC:\\b, start, change, close 2",
+        tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
+            "It could not be read whole when Slotmate started, and saving now would lose "
+            "the games that were not read." +
+            quit},
        {"set Hidden=True, " + start + ", taskbar, tick, shift, tick, tick, taskbar",
         tip + poll + front +
             ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
@@ -83,7 +106,13 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
           "tick 1",
       two + "start 0, insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
       two + "start 0, insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
-          "tick 1, insert E: 1, tick 2"};
+          "tick 1, insert E: 1, tick 2",
+      // A drive that never answers keeps its own answer (none: no disc).
+      "cdroms F: E: 0, mute F: 0, start 0, insert E: 0, tick 1, eject E: 1, tick 1, "
+          "insert E: 1, tick 2",
+      // An announced arrival in E: (bit 4) is polled at once, unless switched off.
+      "start 0, insert E: 0, announce 32 0, announce 16 1, eject E: 1, announce 16 1, "
+          "menu 1 1, insert E: 1, announce 16 1"};
   // clang-format on
   for (const std::string& steps : rows) {
     Machine m;
@@ -112,7 +141,7 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
       {{on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
        {on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
        {on(kOneGame, ""), card},
-       {on(kOneGame, ", emulator, registry fails"), "select 0" + keys},
+       {on(kOneGame, ", emulator, registry fails"), "select 0, " + kNotWritten},
        {on(other, emulator), ""},
        {on("SLUS-00453 G\tC:\\o.mem", ", emulator, file C:\\o.mem="), "select 0"},
        {on("SLUS-00453 G", emulator), "select 0"},
