@@ -61,7 +61,14 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   Win32Files files;
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
   EXPECT_EQ(files.ReplaceWhole(card, BlankMemoryCardImage()), std::nullopt);
-  EXPECT_EQ(files.Read(card, 1 << 20), BlankMemoryCardImage());
+  EXPECT_EQ(files.Read(card, 1 << 20).bytes, BlankMemoryCardImage());
+  const HANDLE held =
+      CreateFileA(card.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                  nullptr);  // by another program, without sharing
+  const auto unread = files.Read(card, 1 << 20);
+  EXPECT_EQ(std::pair(unread.bytes, unread.failure.has_value()),
+            std::pair(std::string(), true));
+  CloseHandle(held);
   EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
   EXPECT_EQ(files.Length(card), 1u);  // no old byte stays
   std::ofstream(locked) << "keep me";
@@ -72,6 +79,12 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   EXPECT_EQ(files.Length(locked), 7u);
   EXPECT_EQ(files.Length((folder / "VGS").string()), std::nullopt);  // no file
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);   // no temporary left
+  fs::create_directory(folder / "empty");
+  for (const char* made : {"VGS", "empty"})
+    files.RemoveEmptyFolder((folder / made).string());
+  EXPECT_EQ(std::pair(files.FolderExists((folder / "VGS").string()),
+                      files.FolderExists((folder / "empty").string())),
+            std::pair(true, false));
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
   fs::remove_all(folder);
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <dbt.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -104,7 +106,12 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames);
   main.lstGames.AddItems({"alpha", "beta"});
   main.lstGames.AddItem("gamma");
-  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+  main.lstGames.SetItem(1, "b\xE9ta");
+  for (int row = 0; row < 3; ++row) {  // the control's own text, as others read it
+    char text[16] = {};
+    SendMessageA(list, LB_GETTEXT, row, LPARAM(text));
+    EXPECT_EQ(text, main.lstGames.Item(row));
+  }
   main.btnDel.SetFocus();  // while hidden: it takes the focus on show
   main.window.Show();
   EXPECT_EQ(GetFocus(), HwndOf(main.btnDel));
@@ -118,6 +125,7 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
       {HwndOf(game.txtCode), WM_CHAR, 'a', 1, ""},
       {HwndOf(game.txtCode), WM_CHAR, '-', 1, ""},
+      {list, WM_CHAR, 'G', 1, "row "},  // type-ahead: the next row starting with g
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), 0, "row "},
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), 0, "double-click "},
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HwndOf(main.lblCredits)), STN_CLICKED),
@@ -136,6 +144,20 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
     EXPECT_EQ(events, expected) << "message " << message;
   }
   EXPECT_EQ(game.txtCode.Text(), "A");
+  EXPECT_EQ(main.lstGames.ListIndex(), 2);
+  // A disc in E: (bit 4) announced; the handler runs later, from the queue.
+  main.window.OnMediaChange(
+      [&](std::uint32_t units) { events += std::to_string(units); });
+  DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << 4, DBTF_MEDIA};
+  events.clear();
+  for (WPARAM event :
+       {DBT_DEVICEARRIVAL, DBT_DEVICEQUERYREMOVE, DBT_DEVICEREMOVECOMPLETE})
+    SendMessageA(hwnd, WM_DEVICECHANGE, event, LPARAM(&volume));
+  volume.dbcv_flags = 0;  // a network drive, not a disc
+  SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
+  EXPECT_EQ(events, "");
+  toolkit.PumpPending();
+  EXPECT_EQ(events, "1616");
   EXPECT_TRUE(IsWindow(hwnd));           // every close was refused
   HDC dc = CreateCompatibleDC(nullptr);  // the credits: blue on the window's colour
   SendMessageA(hwnd, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(HwndOf(main.lblCredits)));
