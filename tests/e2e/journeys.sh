@@ -38,6 +38,38 @@ journey_switch() {
   check "the keys come once" not wait_until 3 not keys_are "$SWITCH_KEYS"
 }
 
+# Announced as Windows does, a disc is taken up at once: taken out and put
+# back between two polls, it is switched again, which no poll alone does.
+journey_announced() {
+  ready_to_switch
+  insert_disc SLUS_004.53
+  check "the disc is switched" wait_until 8 keys_are "$SWITCH_KEYS"
+  eject_disc
+  (cd "$APP" && wine announce_media.exe E: --removed) && insert_disc SLUS_004.53
+  (cd "$APP" && wine announce_media.exe E:)
+  check "announced again, it is switched within 1 s" wait_until 1 keys_are "$SWITCH_KEYS $SWITCH_KEYS"
+}
+
+# Exit after a save that failed asks before the changes are lost: No keeps
+# the program and its icon, Yes ends it.
+journey_unsaved() {
+  catalogue 'SCUS-94194 Gran Turismo'$'\t''C:\Cards\Gran Turismo.mem'
+  chmod a-w "$APP/games.txt"
+  start_slotmate
+  check "the main window shows" wait_until 15 shown "$MAIN"
+  to "$MAIN" key Delete && to "$MESSAGE" key alt+y && wait_until 5 hidden "$MESSAGE"
+  for answer in n y; do
+    [[ $answer == n ]] || check "No keeps the program and its icon" eval 'running && shown "$TRAY"'
+    check "the tray menu opens" open_tray_menu
+    click_menu_item -8
+    check "Exit says the list could not be saved" to "$MESSAGE" key Return
+    check "then asks whether to end without saving it" wait_until 5 shown "$MESSAGE"
+    sleep 1 && to "$MESSAGE" key "alt+$answer"
+  done
+  check "Yes ends the program with status 0" wait_until 15 ended_with_0
+  check "and leaves nothing on the screen" wait_until 5 hidden "$MESSAGE|$MAIN|$TRAY"
+}
+
 # A game added through the editor with typed keys, another removed; the
 # close box saves the catalogue.
 journey_catalogue() {
