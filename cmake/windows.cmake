@@ -3,6 +3,8 @@
 
 # Static: the executables import only DLLs that ship with Windows.
 add_link_options(-static)
+# No link time in the PE header: the same sources give the same executable.
+add_link_options(-Wl,--no-insert-timestamp)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                         WINVER=0x0601)
 

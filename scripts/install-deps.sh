@@ -2,12 +2,14 @@
 # Installs what building and testing Slotmate need on Debian 12, as root:
 # the native toolchain and GoogleTest, mingw-w64 for 32-bit Windows, Wine
 # with its 32-bit half (i386 multiarch), and Xvfb, xdotool and ImageMagick
-# for the end-to-end tests. Does nothing when everything is already there.
+# for the end-to-end tests, zip for the release, clang with libFuzzer for the
+# fuzz targets. Does nothing when everything is already there.
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-format
   mingw-w64 g++-mingw-w64-i686 wine wine64 wine32:i386
-  fonts-wine xvfb xauth xdotool x11-utils imagemagick file)
+  fonts-wine xvfb xauth xdotool x11-utils imagemagick file
+  zip unzip clang libclang-rt-14-dev)
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
