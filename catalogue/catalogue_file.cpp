@@ -22,8 +22,10 @@ void formSlotmate::LoadGames() {
   if (!FileExists(path)) return;
   auto text = platform_.files.Read(path, std::numeric_limits<std::size_t>::max());
   if (text.failure) {
-    // The rows read so far stay, the line cut off by the failure aside.
-    text.bytes.erase(text.bytes.find_last_of("\r\n") + 1);
+    // The rows read so far stay, the row cut off by the failure aside (a row
+    // ends at a CR; an LF alone belongs to its row).
+    const auto lastEnd = text.bytes.rfind('\r');
+    text.bytes.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
     catalogueIncomplete_ = true;
     Inform("The game list could not be read whole from\r\n" + path + "\r\n\r\n" +
            *text.failure +
