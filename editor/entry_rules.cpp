@@ -60,7 +60,8 @@ bool InvalidPath(std::string_view path) {
 std::string CleanFileName(std::string_view text) {
   std::string clean(text);
   std::erase_if(clean, [](char c) {
-    return std::string_view(";:<>|?*\"").find(c) != std::string_view::npos;
+    return static_cast<unsigned char>(c) < 0x20 ||
+           std::string_view(";:<>|?*\"").find(c) != std::string_view::npos;
   });
   return clean;
 }

@@ -38,7 +38,8 @@ bool HasIdFormat(std::string_view id);
 // root or below.
 bool InvalidPath(std::string_view path);
 
-// The text without the characters a file name cannot hold (; : < > | ? * ").
+// The text without the characters a file name cannot hold (; : < > | ? * "
+// and control characters).
 std::string CleanFileName(std::string_view text);
 
 // The title given to a game added from the disc when none was typed.
