@@ -92,20 +92,7 @@ cp "$build"/{slotmate,slotmate_e2e,bare_window,tray_holder,stand_in_emulator,ann
   "$app/"
 cp "$build/slotmate_win32_bench.exe" "$WINEPREFIX/drive_c/Bench/"
 
-# A catalogue of a few games, each with a blank card (the "VgsM" header,
-# then zeros to 131,136 bytes).
-games=("SCUS-94163 Final Fantasy VII" "SLUS-00594 Metal Gear Solid"
-  "SCUS-94900 Crash Bandicoot" "SLUS-00067 Castlevania Symphony of the Night"
-  "SLUS-00707 Silent Hill" "SCUS-94228 Spyro the Dragon" "SLUS-00453 Sample Game")
-: >"$app/games.txt"
-for game in "${games[@]}"; do
-  title=${game#* }
-  printf '%s\tC:\\VGS\\Cards\\%s.mem\r\n' "$game" "$title" >>"$app/games.txt"
-  {
-    printf 'VgsM\001\000\000\000\001\000\000\000\001\000\000\000\000\002'
-    head -c $((131136 - 18)) /dev/zero
-  } >"$cards/$title.mem"
-done
+"$root/scripts/sample-catalogue.sh" "$app/games.txt" "$cards" 'C:\VGS\Cards'
 
 # A sleep without a fork: waiting on a descriptor that never has data.
 exec {never}<> <(:)

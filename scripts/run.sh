@@ -59,22 +59,9 @@ fi
 scripts/make-prefix.sh "$WINEPREFIX" --graphics x11 --cdrom "e:$out/disc" >/dev/null
 app=$WINEPREFIX/drive_c/Slotmate
 cards=$WINEPREFIX/drive_c/VGS
-mkdir -p "$app" "$cards"
+mkdir -p "$app"
 cp "$build/windows/slotmate.exe" "$app/"
-# The sample disc boots SLUS_004.53, the catalogue's "Sample Game".
-games=("SLUS-00067 Castlevania: Symphony of the Night" "SCUS-94900 Crash Bandicoot"
-  "SCUS-94163 Final Fantasy VII" "SLUS-00594 Metal Gear Solid"
-  "SLUS-00453 Sample Game" "SLUS-00707 Silent Hill" "SCUS-94228 Spyro the Dragon")
-: >"$app/games.txt"
-for game in "${games[@]}"; do
-  title=${game#* }
-  printf '%s\tC:\\VGS\\%s.mem\r\n' "$game" "${title//:/}" >>"$app/games.txt"
-  # A blank card: the "VgsM" header, then zeros to 131,136 bytes.
-  {
-    printf 'VgsM\001\000\000\000\001\000\000\000\001\000\000\000\000\002'
-    head -c $((131136 - 18)) /dev/zero
-  } >"$cards/${title//:/}.mem"
-done
+scripts/sample-catalogue.sh "$app/games.txt" "$cards" 'C:\VGS'
 
 key='HKCU\SOFTWARE\Connectix\Connectix Virtual Game Station\Memory Cards'
 card_value() {
