@@ -96,7 +96,10 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   main.lstGames.OnDblClick(note("double-click "));
   main.lblCredits.OnClick(note("credits "));
   main.window.OnTaskbarCreated(note("taskbar "));
-  main.window.OnKeyDown([&](int k, int) { events += "key " + std::to_string(k) + " "; });
+  main.window.OnKeyDown([&](int k, int shift) {
+    events +=
+        "key " + std::to_string(k) + (shift ? "+" + std::to_string(shift) : "") + " ";
+  });
   main.window.OnMouseMove([&](std::uint32_t n) { events += std::to_string(n); });
   main.window.OnCloseRequest([&](platform::UnloadMode mode) {
     events += "close " + std::to_string(int(mode));
@@ -121,7 +124,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
       {list, WM_KEYDOWN, VK_RETURN, 1, "key 13 select "},
       {HwndOf(main.btnAdd), WM_KEYDOWN, VK_RETURN, 1, "key 13 add "},
       {HwndOf(main.btnAdd), WM_KEYDOWN, VK_DELETE, 1, "key 46 "},
-      {list, WM_SYSCHAR, 'a', 1 | 1 << 29, "add "},  // Alt+A
+      {HwndOf(main.btnAdd), WM_SYSKEYDOWN, 'F', 1 | 1 << 29, "key 70+4 "},  // Alt+F
+      {list, WM_SYSCHAR, 'a', 1 | 1 << 29, "add "},                         // Alt+A
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
       {HwndOf(game.txtCode), WM_CHAR, 'a', 1, ""},
       {HwndOf(game.txtCode), WM_CHAR, '-', 1, ""},
@@ -158,6 +162,9 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   EXPECT_EQ(events, "");
   toolkit.PumpPending();
   EXPECT_EQ(events, "1616");
+  main.lstGames.Clear();
+  EXPECT_EQ(std::pair(main.lstGames.Count(), SendMessageA(list, LB_GETCOUNT, 0, 0)),
+            std::pair(0, LRESULT(0)));
   EXPECT_TRUE(IsWindow(hwnd));           // every close was refused
   HDC dc = CreateCompatibleDC(nullptr);  // the credits: blue on the window's colour
   SendMessageA(hwnd, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(HwndOf(main.lblCredits)));
