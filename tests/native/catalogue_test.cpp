@@ -111,6 +111,9 @@ TEST(Commands, KeysAndButtons) {
       // A card that cannot be made leaves no folder made for it.
       {in(look, "select 2, answer 6, writes fail, click btnSelect"), "select 2, " + ask +
        ", mkdir C:\\e\\slus.mem, write C:\\e\\slus.mem, rmdir C:\\e, box " + unmade},
+      {in("SLUS-00453 G\tC:/f/s.mem", "select 0, answer 6, writes fail, click btnSelect"), "select 0, " +
+       ask + ", mkdir C:/f/s.mem, write C:/f/s.mem, rmdir C:\\f, box The memory card could "
+       "not be created:\r\nC:/f/s.mem"},
       {in(look, "folder C:\\e, select 2, answer 6, writes fail, click btnSelect"), "select 2, " +
        ask + ", mkdir C:\\e\\slus.mem, write C:\\e\\slus.mem, box " + unmade},
       // The card is there: what failed is the emulator's setting.

@@ -72,7 +72,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
         shown + save + unsaved + endAnyway + quit},
        {start + ", change, writes fail, close 3", shown + save + unsaved + quit},
        // A list not read whole is kept as far as it was read, and never saved.
-       {"reads fail 14, games a\tC:\\a.mem\r\nbb\tC:\\b, start, change, close 2",
+       {"reads fail 4, games a\r\nbb\tC:\\b, start, change, close 2",
         tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
             "It could not be read whole when Slotmate started, and saving now would lose "
             "the games that were not read." +
@@ -103,7 +103,7 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       "start 0, insert E: 0, tick 1, mute E: 1, tick 1, tick 1",
       "start 0, insert E: 0, mute E: 0, tick 0",
       "start 0, insert E: 0, tick 1, menu 1 1, eject E: 1, tick 1, insert E: 1, menu 1 1, "
-          "tick 1",
+          "tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
       two + "start 0, insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
       two + "start 0, insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
           "tick 1, insert E: 1, tick 2",
