@@ -72,7 +72,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
         shown + save + unsaved + endAnyway + quit},
        {start + ", change, writes fail, close 3", shown + save + unsaved + quit},
        // A list not read whole is kept as far as it was read, and never saved.
-       {"reads fail 4, games a\r\nbb\tC:\\b, start, change, close 2",
+       {"reads fail 4, games a\rbb\tC:\\b, start, change, close 2",
         tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
             "It could not be read whole when Slotmate started, and saving now would lose "
             "the games that were not read." +
