@@ -70,8 +70,8 @@ TEST(Commands, KeysAndButtons) {
                     unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
   // clang-format off
   ExpectJournals({
-      {"Delete asks first", in(edit, "select 0, key Delete, close box"),
-       "select 0, " + remove + "hide"},
+      {"Delete asks first", in(edit, "select 0, key Delete, answer Yes, key Delete, close box"),
+       "select 0, " + remove + remove + "remove 0, tip 2 games listed" + saved + ", hide"},
       {"Remove removes the selected row", in(edit, "select 1, answer Yes, click Remove, close box"),
        "select 1, " + remove + "remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
