@@ -20,10 +20,10 @@ check() { # DESCRIPTION COMMAND...
   if "${@:2}"; then echo "PASS: $1"; else echo "FAIL: $1" && FAILURES=$((FAILURES + 1)); fi
 }
 not() { ! "$@"; }
-wait_until() { # SECONDS COMMAND...: polls until COMMAND succeeds, to the microsecond
-  local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+wait_until() { wait_before $((${EPOCHREALTIME/./} + $1 * 1000000)) "${@:2}"; } # SECONDS COMMAND...
+wait_before() { # DEADLINE COMMAND...: polls until COMMAND succeeds, DEADLINE in µs since 1970
   until "${@:2}"; do
-    ((${EPOCHREALTIME/./} < deadline)) || return 1
+    ((${EPOCHREALTIME/./} < $1)) || return 1
     sleep 0.1
   done
 }
@@ -109,6 +109,8 @@ start_stand_in() {
   start stand_in_emulator.exe "$(windows_path "$OUT/keys.log")"
   wait_until 10 grep -qx ready "$OUT/keys.log"
 }
+# announce DRIVE: [--removed]: tells every window that a disc arrived (left).
+announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/announce.out" 2>>"$OUT/announce.err"); }
 key_downs() { grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//'; }
 keys_are() { [[ $(key_downs) == "$1" ]]; }
 windows_path() { local path=$(realpath -m "$1") && echo "Z:${path//\//\\}"; }
@@ -136,6 +138,9 @@ slot_is() { # CARD: the emulator's first slot holds CARD
 
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window "$1") ]]; }
+shown_id() { xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; }
+# new_window CAPTION OLD: a shown window with CAPTION other than OLD, its id in NEW.
+new_window() { NEW=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -n1) && [[ -n $NEW ]]; }
 hidden() { ! shown "$1"; }
 # to CAPTION XDOTOOL_COMMAND...: once the window shows, gives it the X focus
 # (no window manager does) and runs the command, e.g. `to "$GAME" type Title`.

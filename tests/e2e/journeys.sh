@@ -39,15 +39,22 @@ journey_switch() {
 }
 
 # Announced as Windows does, a disc is taken up at once: taken out and put
-# back between two polls, it is switched again, which no poll alone does.
+# back, it is switched again. Polls alone would need one that found the drive
+# empty and another 3 s later: a switch within 2.5 s of the eject came from the
+# announcements.
 journey_announced() {
   ready_to_switch
   insert_disc SLUS_004.53
   check "the disc is switched" wait_until 8 keys_are "$SWITCH_KEYS"
+  local deadline=$((${EPOCHREALTIME/./} + 2500000))
   eject_disc
-  (cd "$APP" && wine announce_media.exe E: --removed) && insert_disc SLUS_004.53
-  (cd "$APP" && wine announce_media.exe E:)
-  check "announced again, it is switched within 1 s" wait_until 1 keys_are "$SWITCH_KEYS $SWITCH_KEYS"
+  check "the removal is announced" announce E: --removed
+  # The program polls after the announcer has returned, from its queue.
+  sleep 0.5
+  insert_disc SLUS_004.53
+  check "the arrival is announced" announce E:
+  check "announced again, it is switched within 2.5 s of the eject" \
+    wait_before "$deadline" keys_are "$SWITCH_KEYS $SWITCH_KEYS"
 }
 
 # Exit after a save that failed asks before the changes are lost: No keeps
@@ -62,9 +69,14 @@ journey_unsaved() {
     [[ $answer == n ]] || check "No keeps the program and its icon" eval 'running && shown "$TRAY"'
     check "the tray menu opens" open_tray_menu
     click_menu_item -8
-    check "Exit says the list could not be saved" to "$MESSAGE" key Return
-    check "then asks whether to end without saving it" wait_until 5 shown "$MESSAGE"
-    sleep 1 && to "$MESSAGE" key "alt+$answer"
+    check "Exit says the list could not be saved" wait_until 5 new_window "$MESSAGE" ""
+    local failure=$NEW
+    check "which is answered" xdotool windowfocus --sync "$failure" key Return
+    # The question has the same caption: it is the next such window.
+    check "then asks whether to end without saving it" wait_until 5 new_window "$MESSAGE" "$failure"
+    sleep 1
+    check "the answer is given" xdotool windowfocus --sync "$NEW" key "alt+$answer"
+    check "and the question closes" wait_until 5 not shown_id "$NEW"
   done
   check "Yes ends the program with status 0" wait_until 15 ended_with_0
   check "and leaves nothing on the screen" wait_until 5 hidden "$MESSAGE|$MAIN|$TRAY"

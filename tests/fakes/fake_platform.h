@@ -34,21 +34,32 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   Handler whileOpen;  // the user's actions while the menu is open
 
   // The user clicks, double-clicks or chooses; a timer ticks. Not when disabled.
-  void Fire(Str event) { (enabled && on[event]) ? on[event]() : void(); }
-  std::int16_t Press(std::int16_t key) { return keyPress(key), key; }  // the key taken
-  void Note(Str entry, int n, Str more = "") {
-    log.push_back(entry + std::to_string(n) + more);
+  void Fire(Str event) {
+    if (enabled && on[event]) on[event]();
+  }
+  // The key the box takes when the user types `key`.
+  std::int16_t Press(std::int16_t key) {
+    keyPress(key);
+    return key;
   }
 
-  void SetText(Str t) override { text = t, selStart = selLength = 0; }
+  void SetText(Str t) override {
+    text = t;
+    selStart = 0;
+    selLength = 0;
+  }
   std::string Text() const override { return text; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
-  void SetFocus() override { log.push_back("focus " + name), Fire("focus"); }
+  void SetFocus() override {
+    log.push_back("focus " + name);
+    Fire("focus");
+  }
   void OnClick(Handler h) override { on["click"] = h; }
   void SetSelection(int start, int n) override {
     log.push_back(start == 0 && n == int(text.size()) ? "all selected" : "part selected");
-    selStart = start, selLength = n;
+    selStart = start;
+    selLength = n;
   }
   int SelectionStart() const override { return selStart; }
   int SelectionLength() const override { return selLength; }
@@ -57,26 +68,47 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   int Count() const override { return int(items.size()); }
   std::string Item(int i) const override { return items.at(i); }
   const std::vector<std::string>& Items() const override { return items; }
-  void AddItem(Str item) override { log.push_back("add " + item), items.push_back(item); }
+  void AddItem(Str item) override {
+    log.push_back("add " + item);
+    items.push_back(item);
+  }
   void AddItems(std::vector<std::string> more) override {
     items.insert(items.end(), more.begin(), more.end());
   }
-  void SetItem(int i, Str s) override { Note("row ", i, " " + s), items.at(i) = s; }
-  void RemoveItem(int i) override {
-    Note("remove ", i), items.erase(items.begin() + i);
-    index = index == i ? -1 : index - (index > i);
+  void SetItem(int i, Str s) override {
+    log.push_back("row " + std::to_string(i) + " " + s);
+    items.at(i) = s;
   }
-  void Clear() override { items.clear(), index = -1; }
+  void RemoveItem(int i) override {
+    log.push_back("remove " + std::to_string(i));
+    items.erase(items.begin() + i);
+    if (index == i) index = -1;
+    if (index > i) --index;
+  }
+  void Clear() override {
+    items.clear();
+    index = -1;
+  }
   int ListIndex() const override { return index; }
-  void SetListIndex(int i) override { Note("select ", index = i), Fire("click"); }
-  void SetToolTip(Str t) override { log.push_back("tip " + (tip = t)); }
+  void SetListIndex(int i) override {
+    index = i;
+    log.push_back(i < 0 ? "select none" : "select " + std::to_string(i));
+    Fire("click");
+  }
+  void SetToolTip(Str t) override {
+    tip = t;
+    log.push_back("tip " + t);
+  }
   std::string ToolTip() const override { return tip; }
   void OnDblClick(Handler h) override { on["dblclick"] = h; }
   void OnTimer(Handler h) override { on["tick"] = h; }
   void SetChecked(int item, bool c) override { checks.at(item) = c; }
   bool Checked(int item) const override { return checks.at(item); }
   void OnClick(int item, Handler h) override { on[std::to_string(item)] = h; }
-  void Popup() override { log.push_back("menu"), whileOpen ? whileOpen() : void(); }
+  void Popup() override {
+    log.push_back("menu");
+    if (whileOpen) whileOpen();
+  }
 };
 
 struct FakeWindow : Window {
@@ -95,7 +127,10 @@ struct FakeWindow : Window {
   std::function<void(std::uint32_t)> mediaChange;
 
   bool RequestClose(UnloadMode mode) {
-    return closeRequest(mode) && (log.push_back("closed"), Close(), true);
+    if (!closeRequest(mode)) return false;
+    log.push_back("closed");
+    Close();
+    return true;
   }
   FakeControl& Add(Str name) {
     return *(controls[name] = std::make_unique<FakeControl>(name, log));
@@ -108,24 +143,40 @@ struct FakeWindow : Window {
   ListBox& AddListBox(const ControlSpec& s) override { return Add(s.name); }
   Picture& AddPicture(const PictureSpec& s) override { return Add(s.name); }
   Timer& AddTimer(Str name, unsigned, bool on) override {
-    return Add(name).enabled = on, *controls[name];
+    FakeControl& timer = Add(name);
+    timer.enabled = on;
+    return timer;
   }
   PopupMenu& AddPopupMenu(Str name, const std::vector<MenuItemSpec>& items) override {
     FakeControl& menu = Add(name);
     for (const auto& item : items) menu.checks.push_back(item.checked);
     return menu;
   }
-  void Show() override { log.push_back("show"), visible = true; }
-  void ShowInactive() override { log.push_back("show behind"), visible = true; }
-  void Hide() override { log.push_back("hide"), visible = false; }
+  void Show() override {
+    log.push_back("show");
+    visible = true;
+  }
+  void ShowInactive() override {
+    log.push_back("show behind");
+    visible = true;
+  }
+  void Hide() override {
+    log.push_back("hide");
+    visible = false;
+  }
   bool Visible() const override { return visible; }
   void ShowModal(Window&) override {
-    log.push_back("editor"), visible = modal = true;
+    log.push_back("editor");
+    visible = true;
+    modal = true;
     if (whileModal) whileModal(*this);
     // What the script leaves open, the user closes with the close box.
     if (modal && !RequestClose(UnloadMode::kUser)) throw std::logic_error("stays open");
   }
-  void Close() override { visible = modal = false; }
+  void Close() override {
+    visible = false;
+    modal = false;
+  }
   void OnKeyDown(std::function<void(int, int)> h) override { keyDown = h; }
   void OnMouseMove(std::function<void(std::uint32_t)> h) override { mouseMove = h; }
   void OnCloseRequest(std::function<bool(UnloadMode)> h) override { closeRequest = h; }
@@ -144,7 +195,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
                     Dialogs, Desktop, Files, Process, Locale, Toolkit {
   // clang-format on
   Log log;
-  std::map<std::string, unsigned> drives;    // "E:\" -> 5 (a CD-ROM drive)
+  std::map<std::string, unsigned> drives;    // "E:\" -> kDriveCdrom
   std::map<std::string, std::string> media;  // "E:" -> its status reply; none: no reply
   std::map<std::string, std::string> files;  // full path -> bytes
   std::optional<std::string> failWrites;     // why every file write fails
@@ -169,42 +220,60 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
                     *this, *this, *this, *this, *this, *this};
 
   unsigned DriveType(Str r) override { return drives.contains(r) ? drives[r] : 1; }
-  // The three commands a drive is polled with; anything else is an error.
+  // A drive is polled by opening it as cdvgs, asking for its media and
+  // closing cdvgs; the poll is journaled at the close. As in the real media
+  // control, an alias that is held cannot be opened again, and anything but
+  // these three commands is an error.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
-    const std::string alias = " Type cdaudio Alias cdvgs wait";
-    if (command.starts_with("open ") && command.ends_with(alias) && command.size() == 37)
-      return log.push_back("poll " + (drive_ = command.substr(5, 2))),
-             std::snprintf(reply, length, "1"), 0;
-    if (command == "status cdvgs media present wait" && media.contains(drive_))
-      return std::snprintf(reply, length, "%s", media[drive_].c_str()), 0;
-    return command == "close cdvgs" ? 0 : 1;
+    const std::string drive = command.starts_with("open ") ? command.substr(5, 2) : "";
+    if (command == "open " + drive + " Type cdaudio Alias cdvgs wait") {
+      if (held_) return kDuplicateAlias;
+      held_ = drive;
+      std::snprintf(reply, length, "1");
+      return 0;
+    }
+    if (command == "status cdvgs media present wait" && held_ && media.contains(*held_)) {
+      std::snprintf(reply, length, "%s", media[*held_].c_str());
+      return 0;
+    }
+    if (command != "close cdvgs" || !held_) return 1;
+    log.push_back("poll " + *held_);
+    held_.reset();
+    return 0;
   }
   std::int16_t AsyncKeyState(int key) override {
     return key == kVkShift && shift ? -32768 : 0;
   }
   bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
-    return log.push_back(message == kNimAdd ? "tray add" : "tray delete"), icon = data,
-                                                                           true;
+    log.push_back(message == kNimAdd ? "tray add" : "tray delete");
+    icon = data;
+    return true;
   }
   long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
     return keys.contains(key) ? Open(key, out) : 2;
   }
   long CreateKey(RegistryKey, Str key, RegistryKey* out) override {
-    return keys.insert(key), Open(key, out);
+    keys.insert(key);
+    return Open(key, out);
   }
   long SetValueEx(RegistryKey, Str name, std::uint32_t, std::string_view data) override {
     if (failSetValue != 0) return failSetValue;
     log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
-    return registry[key_ + "\\" + name] = data, 0;
+    registry[key_ + "\\" + name] = data;
+    return 0;
   }
-  long CloseKey(RegistryKey) override { return --openKeys, 0; }
+  long CloseKey(RegistryKey) override {
+    --openKeys;
+    return 0;
+  }
   std::string Read(Str app, Str section, Str key, Str fallback) override {
     auto it = settings.find(app + "\\" + section + "\\" + key);
     return it == settings.end() ? fallback : it->second;
   }
   bool Write(Str app, Str section, Str key, Str text) override {
     log.push_back(key + "=" + text);
-    return settings[app + "\\" + section + "\\" + key] = text, true;
+    settings[app + "\\" + section + "\\" + key] = text;
+    return true;
   }
   int ShowMessage(WindowHandle, Str text, Str, std::uint32_t style) override {
     log.push_back("box " + text);
@@ -212,18 +281,23 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
-    return log.push_back("input " + defaultText), Next(typed, std::string());
+    log.push_back("input " + defaultText);
+    return Next(typed, std::string());
   }
   int ShowOpenFileDialog(OpenFileNameRecord& record) override {
-    return record.lpstrFile = chosenFile.value_or("") + '\0', chosenFile ? 1 : 0;
+    log.push_back("browse " + record.lpstrTitle + " from " + record.lpstrInitialDir);
+    record.lpstrFile = chosenFile.value_or("") + '\0';
+    return chosenFile ? 1 : 0;
   }
   bool ActivateWindowByCaption(Str caption) override {
     auto found = [&](Str window) { return window.starts_with(caption); };
-    return std::any_of(windows.begin(), windows.end(), found) &&
-           (log.push_back("activate"), true);
+    if (std::none_of(windows.begin(), windows.end(), found)) return false;
+    log.push_back("activate");
+    return true;
   }
   void SendKeys(const std::vector<KeyEvent>& k) override {
-    log.push_back("keys"), sentKeys.insert(sentKeys.end(), k.begin(), k.end());
+    log.push_back("keys");
+    sentKeys.insert(sentKeys.end(), k.begin(), k.end());
   }
   void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }
   std::optional<std::uint64_t> Length(Str path) override {
@@ -235,11 +309,13 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
             readFailsAt < files[path].size() ? std::optional("locked") : std::nullopt};
   }
   std::optional<std::string> ReplaceWhole(Str path, std::string_view bytes) override {
-    if (log.push_back("write " + path), !failWrites) files[path] = bytes;
+    log.push_back("write " + path);
+    if (!failWrites) files[path] = bytes;
     return failWrites;
   }
   bool MakeSureDirectoryPathExists(Str path) override {
-    return log.push_back("mkdir " + path), true;
+    log.push_back("mkdir " + path);
+    return true;
   }
   bool FolderExists(Str folder) override { return folders.contains(folder); }
   void RemoveEmptyFolder(Str folder) override { log.push_back("rmdir " + folder); }
@@ -263,11 +339,21 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   void Quit() override { log.push_back("quit"); }
 
  private:
-  std::string drive_, key_;
-  long Open(Str key, RegistryKey* out) { return key_ = key, *out = ++openKeys, 0; }
+  static constexpr std::uint32_t kDuplicateAlias = 289;  // MCIERR_DUPLICATE_ALIAS
+  std::optional<std::string> held_;                      // the drive open as cdvgs
+  std::string key_;
+  long Open(Str key, RegistryKey* out) {
+    key_ = key;
+    *out = ++openKeys;
+    return 0;
+  }
+  // The scripted answer, or else `otherwise`.
   template <class T>
-  static T Next(std::deque<T>& script, T next) {  // the scripted answer, or else `next`
-    return script.empty() ? next : (next = script.front(), script.pop_front(), next);
+  static T Next(std::deque<T>& script, T otherwise) {
+    if (script.empty()) return otherwise;
+    T next = script.front();
+    script.pop_front();
+    return next;
   }
 };
 

@@ -31,26 +31,29 @@ TEST(Editor, SaveChecksTheEntry) {
                     F = "box "s + entry::kBadIdFormat + ", focus txtCode" + no,
                     P = "box "s + entry::kInvalidCharacters + ", focus txtPath" + no,
                     N = ", box "s + entry::kInvalidCard + ", focus txtPath" + no + ok,
-                    Q = "box "s + entry::kCreateCardQuestion, card = ", file C:\\g.mem",
+                    Q = "box "s + entry::kCreateCardQuestion,
+                    card = ", no file C:\\g.mem", empty = ", file C:\\g.mem=",
                     made = ", mkdir C:\\g.mem, write C:\\g.mem",
                     yes = "valid, boxes " + ok;
-  ExpectJournals({{typed("  | SLUS-00453 |C:\\g.mem"), T + "| SLUS-00453 |C:\\g.mem"},
-                  {typed(" A |  SLUS-00453 |C:\\g.mem"), yes},
-                  {typed(" A | SLUM-00453 |C:\\g.mem"), R + "A|SLUM-00453|C:\\g.mem"},
-                  {typed("A|SLUS-0045|C:\\g.mem"), F + "A|SLUS-0045|C:\\g.mem"},
-                  {typed("A|SLUS-00A53|C:\\g.mem"), F + "A|SLUS-00A53|C:\\g.mem"},
-                  {typed("A|slus-00453|C:\\g.mem"), F + "A|slus-00453|C:\\g.mem"},
-                  {typed("A|SLPM-00453| C:\\g.mem"), P + "A|SLPM-00453| C:\\g.mem"},
-                  {typed("A|SCES-00453|C:\\g.txt"), P + "A|SCES-00453|C:\\g.txt"},
-                  // Pasted line breaks: blanks in the title, refused in the path.
-                  {typed("\tA\r\nB\n|SLUS-00453|C:\\g.mem"),
-                   "valid, boxes A  B|SLUS-00453|C:\\g.mem"},
-                  {typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},
-                  {typed(ok, card + ", answer 6"), Q + made + ", " + yes},
-                  {typed(ok, card + ", answer 7"), Q + N},
-                  {typed(ok, card + ", answer 6, writes fail"), Q + made + N},
-                  {typed(ok, card + "=, answer 6"), Q + made + ", " + yes},
-                  {typed(ok, card + "=, answer 7"), Q + N}});
+  // clang-format off
+  ExpectJournals({
+      {"no title", typed("  | SLUS-00453 |C:\\g.mem"), T + "| SLUS-00453 |C:\\g.mem"},
+      {"trimmed", typed(" A |  SLUS-00453 |C:\\g.mem"), yes},
+      {"no region", typed(" A | SLUM-00453 |C:\\g.mem"), R + "A|SLUM-00453|C:\\g.mem"},
+      {"short ID", typed("A|SLUS-0045|C:\\g.mem"), F + "A|SLUS-0045|C:\\g.mem"},
+      {"letter in ID", typed("A|SLUS-00A53|C:\\g.mem"), F + "A|SLUS-00A53|C:\\g.mem"},
+      {"lower case ID", typed("A|slus-00453|C:\\g.mem"), F + "A|slus-00453|C:\\g.mem"},
+      {"blank before path", typed("A|SLPM-00453| C:\\g.mem"), P + "A|SLPM-00453| C:\\g.mem"},
+      {"not a .mem", typed("A|SCES-00453|C:\\g.txt"), P + "A|SCES-00453|C:\\g.txt"},
+      // Pasted line breaks: blanks in the title, refused in the path.
+      {"breaks in title", typed("\tA\r\nB\n|SLUS-00453|C:\\g.mem"), "valid, boxes A  B|SLUS-00453|C:\\g.mem"},
+      {"break in path", typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},
+      {"no card, Yes", typed(ok, card + ", answer Yes"), Q + made + ", " + yes},
+      {"no card, No", typed(ok, card + ", answer No"), Q + N},
+      {"card not made", typed(ok, card + ", answer Yes, writes fail"), Q + made + N},
+      {"empty card, Yes", typed(ok, empty + ", answer Yes"), Q + made + ", " + yes},
+      {"empty card, No", typed(ok, empty + ", answer No"), Q + N}});
+  // clang-format on
 }
 
 }  // namespace

@@ -12,120 +12,248 @@
 namespace slotmate {
 
 using fakes::Fake;
+using fakes::Str;
 using Rows = std::vector<std::string>;
 using namespace std::string_literals;
 
 inline const std::string kBoot = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 inline const std::string kGames = "C:\\Slotmate\\games.txt";
+inline const std::string kBlankCard =
+    "VgsM\1\0\0\0\1\0\0\0\1\0\0\0\0\2"s + std::string(131118, '\0');
 inline const std::string kNotWritten =
     "box The emulator's memory card setting could not be written:\r\nHKEY_CURRENT_USER\\"
     "SOFTWARE\\Connectix\\Connectix Virtual Game Station\\Memory Cards\r\nBank 00 Slot "
     "00\r\n\r\nThe emulator keeps the card it had.";
 
+// The names steps use for the numbers the program knows.
+inline const std::map<std::string, int> kKeys = {
+    {"Enter", 13},  {"Alt", 18}, {"Esc", 27}, {"Up", 38}, {"Insert", 45},
+    {"Delete", 46}, {"E", 69},   {"F", 70},   {"G", 71},  {"X", 88},
+    {"F2", 113},    {"F3", 114}, {"F4", 115}};
+inline const std::map<std::string, int> kAnswers = {{"OK", 1}, {"Yes", 6}, {"No", 7}};
+inline const std::map<std::string, int> kMenuItems = {
+    {"Configure Games", 0}, {"Enabled", 1}, {"About", 3}, {"Exit", 5}};
+inline const std::map<std::string, std::string> kButtons = {
+    {"Add", "btnAdd"},       {"Change", "btnChange"},   {"Remove", "btnDel"},
+    {"Select", "btnSelect"}, {"credits", "lblCredits"}, {"Save", "btnSave"},
+    {"Cancel", "btnCancel"}, {"Browse", "btnBrowse"},   {"Get", "btnGet"}};
+// Tray icon notifications: mouse messages over the icon.
+constexpr std::uint32_t kDoubleClick = 515;  // left button
+constexpr std::uint32_t kRightClick = 517;   // right button released
+
 // A machine whose only CD-ROM drive is E:, with the program on it.
 struct Machine : fakes::FakeSystem {
+  using Step = std::function<void(Machine&, Str)>;
   std::unique_ptr<formSlotmate> form;
 
-  Machine() { drives["E:\\"] = 5; }
-  bool Start() { return (form = std::make_unique<formSlotmate>(platform))->Form_Load(); }
+  Machine() { drives["E:\\"] = platform::kDriveCdrom; }
+  bool Start() {
+    form = std::make_unique<formSlotmate>(platform);
+    return form->Form_Load();
+  }
   fakes::FakeWindow& main() { return Fake(form->window); }
   fakes::FakeControl& list() { return Fake(form->lstGames); }
+  fakes::FakeControl& menu() { return Fake(form->mnuMain); }
   formGame& editor() { return form->GameEditor(); }
 
-  // Runs steps of the user, the clock and the system, separated by commas;
-  // "inmenu" and "ineditor" take steps separated by semicolons, to be taken
-  // while the tray menu or the editor is open. "games" writes the catalogue,
-  // "file PATH" removes a file, "audio E:" inserts a disc without boot file,
-  // "mute E:" makes the drive answer no status, "clear" empties the journal,
-  // "boxes" notes the editor's boxes, "buttons" whether Change and Remove are
-  // enabled, "change" marks the rows changed.
-  void Do(const std::string& steps) {
-    std::istringstream in(steps);
-    for (std::string step; std::getline(in >> std::ws, step, ',');) {
-      const std::string verb = step.substr(0, step.find(' ')),
-                        arg = step.substr(std::min(step.size(), verb.size() + 1)),
-                        key = arg.substr(0, arg.find('=')),
-                        value = arg.substr(std::min(arg.size(), key.size() + 1));
-      const int n = std::atoi(arg.c_str());
-      std::string later = arg;
-      std::replace(later.begin(), later.end(), ';', ',');
-      if (verb == "cdroms") drives.clear();
-      std::istringstream roots(verb == "cdroms" ? arg : "");
-      for (std::string root; roots >> root;) drives[root + "\\"] = 5;
-      if (verb == "running") anotherInstance = true;
-      if (verb == "set") settings["Slotmate\\Settings\\" + key] = value;
-      if (verb == "games") files[kGames] = arg;
-      if (verb == "file") files[key] = value;
-      if (verb == "file" && key == arg) files.erase(arg);  // without "=": no file
-      if (verb == "emulator") windows.push_back("Connectix Virtual Game Station 1.0");
-      if (verb == "insert" || verb == "audio") media[arg] = "True";  // in either case
-      if (verb == "insert") files[arg + "\\system.cnf"] = kBoot;
-      if (verb == "eject") media[arg] = "FALSE", files.erase(arg + "\\system.cnf");
-      if (verb == "mute") media.erase(arg);
-      if (verb == "shift" || verb == "unshift") shift = verb == "shift";
-      if (step == "registry fails") failSetValue = 5;
-      if (step == "writes fail") failWrites = "Access is denied.";
-      if (step == "writes work") failWrites.reset();
-      if (verb == "reads") readFailsAt = std::atoi(arg.c_str() + 5);  // "reads fail N"
-      if (verb == "folder") folders.insert(arg);
-      if (verb == "announce") main().mediaChange(n);
-      if (verb == "editorclose")
-        Fake(editor().window).RequestClose(platform::UnloadMode(n));
-      if (verb == "inbox") whileBox = [this, later] { Do(later); };
-      if (verb == "start") Start();
-      if (verb == "clear") log.clear();
-      if (verb == "switch") form->SwitchCard();
-      if (verb == "validate")
-        log.push_back(editor().ValidateEntry() ? "valid" : "refused");
-      if (verb == "tick") log.push_back("tick"), Fake(form->Timer1).Fire("tick");
-      if (verb == "icon") main().mouseMove(n);
-      if (verb == "menu") Fake(form->mnuMain).Fire(arg);
-      if (verb == "key") main().keyDown(n, 0);
-      if (verb == "click")
-        (main().controls.contains(arg) ? main() : Fake(editor().window))
-            .controls[arg]
-            ->Fire("click");
-      if (verb == "dblclick") list().Fire("dblclick");
-      if (verb == "select") list().SetListIndex(n);
-      if (verb == "answer") answers.push_back(n);
-      if (verb == "type") typed.push_back(arg);
-      if (verb == "choose") chosenFile = arg;
-      if (verb == "fill") {
-        std::istringstream boxes(arg);  // "title|code|path"
-        for (auto* box : {&editor().txtTitle, &editor().txtCode, &editor().txtPath})
-          std::getline(boxes, Fake(*box).text, '|');
-      }
-      if (verb == "boxes")
-        log.push_back("boxes " + editor().txtTitle.Text() + "|" +
-                      editor().txtCode.Text() + "|" + editor().txtPath.Text());
-      if (verb == "change") form->DataChanged = true;
-      if (verb == "buttons")
-        for (auto* button : {&form->btnChange, &form->btnDel})
-          log.push_back(button->Enabled() ? "enabled" : "disabled");
-      if (verb == "close") main().RequestClose(platform::UnloadMode(n));
-      if (verb == "taskbar") main().taskbarCreated();
-      if (verb == "inmenu") Fake(form->mnuMain).whileOpen = [this, later] { Do(later); };
-      if (verb == "ineditor")
-        whileModal = [this, later](fakes::FakeWindow&) { Do(later); };
-    }
-  }
+  // Takes steps separated by commas, each named in kSteps below.
+  void Do(Str steps);
   // The journal since it was last read, as "entry, entry".
   std::string Journal() {
     std::string text;
     for (const auto& entry : log) text += (text.empty() ? "" : ", ") + entry;
-    return log.clear(), text;
+    log.clear();
+    return text;
   }
+};
+
+// Steps given to "in menu", "in box" and "in editor", separated by semicolons.
+inline std::string Later(std::string steps) {
+  std::replace(steps.begin(), steps.end(), ';', ',');
+  return steps;
+}
+
+// Each step by its name; what follows the name is the step's argument.
+inline const std::map<std::string, Machine::Step> kSteps = {
+    // The machine before start-up.
+    {"cdroms",  // "cdroms C: Z:": its only CD-ROM drives
+     [](Machine& m, Str roots) {
+       m.drives.clear();
+       std::istringstream in(roots);
+       for (std::string root; in >> root;) m.drives[root + "\\"] = platform::kDriveCdrom;
+     }},
+    {"already running", [](Machine& m, Str) { m.anotherInstance = true; }},
+    {"set",  // "set Hidden=True"
+     [](Machine& m, Str setting) {
+       const auto is = setting.find('=');
+       m.settings["Slotmate\\Settings\\" + setting.substr(0, is)] =
+           setting.substr(is + 1);
+     }},
+    {"games", [](Machine& m, Str text) { m.files[kGames] = text; }},
+    {"file",  // "file PATH=BYTES"
+     [](Machine& m, Str file) {
+       const auto is = file.find('=');
+       m.files[file.substr(0, is)] = file.substr(is + 1);
+     }},
+    {"no file", [](Machine& m, Str path) { m.files.erase(path); }},
+    {"folder", [](Machine& m, Str path) { m.folders.insert(path); }},
+    {"emulator running",
+     [](Machine& m, Str) { m.windows.push_back("Connectix Virtual Game Station 1.0"); }},
+    {"registry fails", [](Machine& m, Str) { m.failSetValue = 5; }},
+    {"writes fail", [](Machine& m, Str) { m.failWrites = "Access is denied."; }},
+    {"writes work", [](Machine& m, Str) { m.failWrites.reset(); }},
+    {"reads fail after", [](Machine& m, Str n) { m.readFailsAt = std::stoul(n); }},
+    // Discs. An audio CD has no boot file; a silent drive gives no status.
+    {"insert",
+     [](Machine& m, Str drive) {
+       m.media[drive] = "True";
+       m.files[drive + "\\system.cnf"] = kBoot;
+     }},
+    {"audio CD", [](Machine& m, Str drive) { m.media[drive] = "True"; }},
+    {"eject",
+     [](Machine& m, Str drive) {
+       m.media[drive] = "FALSE";
+       m.files.erase(drive + "\\system.cnf");
+     }},
+    {"silent", [](Machine& m, Str drive) { m.media.erase(drive); }},
+    {"announce",  // the system tells of a disc arriving in or leaving the drive
+     [](Machine& m, Str drive) {
+       m.log.push_back("announce " + drive);
+       m.main().mediaChange(1u << (drive[0] - 'A'));
+     }},
+    {"hold Shift", [](Machine& m, Str) { m.shift = true; }},
+    {"release Shift", [](Machine& m, Str) { m.shift = false; }},
+    // The program and its clock.
+    {"start",
+     [](Machine& m, Str) {
+       if (!m.Start()) m.log.push_back("end");
+     }},
+    {"tick",
+     [](Machine& m, Str) {
+       m.log.push_back("tick");
+       Fake(m.form->Timer1).Fire("tick");
+     }},
+    {"switch", [](Machine& m, Str) { m.form->SwitchCard(); }},
+    {"change", [](Machine& m, Str) { m.form->DataChanged = true; }},  // the rows
+    {"clear", [](Machine& m, Str) { m.log.clear(); }},                // the journal
+    // The tray icon and its menu.
+    {"double-click icon", [](Machine& m, Str) { m.main().mouseMove(kDoubleClick); }},
+    {"right-click icon", [](Machine& m, Str) { m.main().mouseMove(kRightClick); }},
+    {"other icon events",  // moves, presses, and a double-click's code in a wider word
+     [](Machine& m, Str) {
+       for (std::uint32_t event : {512, 513, 514, 516, 518, 519, 520, 521, 0x140203})
+         m.main().mouseMove(event);
+     }},
+    {"menu",  // "menu Exit": right-click the icon and choose Exit
+     [](Machine& m, Str item) {
+       m.menu().whileOpen = [&m, item] {
+         m.menu().Fire(std::to_string(kMenuItems.at(item)));
+       };
+       m.main().mouseMove(kRightClick);
+       m.menu().whileOpen = nullptr;
+     }},
+    {"in menu",  // right-click the icon and take steps while its menu is open
+     [](Machine& m, Str steps) {
+       m.menu().whileOpen = [&m, steps] { m.Do(Later(steps)); };
+       m.main().mouseMove(kRightClick);
+       m.menu().whileOpen = nullptr;
+     }},
+    // The main window.
+    {"click",  // "click Remove", in the main window or the editor
+     [](Machine& m, Str button) {
+       const std::string name = kButtons.at(button);
+       auto& window =
+           m.main().controls.contains(name) ? m.main() : Fake(m.editor().window);
+       window.controls.at(name)->Fire("click");
+     }},
+    {"double-click row", [](Machine& m, Str) { m.list().Fire("dblclick"); }},
+    {"select",  // "select 2", "select none"
+     [](Machine& m, Str row) {
+       m.list().SetListIndex(row == "none" ? -1 : std::stoi(row));
+     }},
+    {"key", [](Machine& m, Str key) { m.main().keyDown(kKeys.at(key), 0); }},
+    {"other keys",
+     [](Machine& m, Str) {
+       for (const char* key : {"Enter", "Esc", "Insert", "E", "G", "F2", "F4"})
+         m.main().keyDown(kKeys.at(key), 0);
+     }},
+    {"close box",
+     [](Machine& m, Str) { m.main().RequestClose(platform::UnloadMode::kUser); }},
+    {"Windows ends",
+     [](Machine& m, Str) { m.main().RequestClose(platform::UnloadMode::kSession); }},
+    {"closed by another program",
+     [](Machine& m, Str) { m.main().RequestClose(platform::UnloadMode::kOutside); }},
+    {"taskbar restarts", [](Machine& m, Str) { m.main().taskbarCreated(); }},
+    // Message boxes, input boxes, the open dialog and the editor.
+    {"answer", [](Machine& m, Str button) { m.answers.push_back(kAnswers.at(button)); }},
+    {"type", [](Machine& m, Str text) { m.typed.push_back(text); }},  // "type ": Cancel
+    {"choose", [](Machine& m, Str path) { m.chosenFile = path; }},
+    {"in box",  // steps taken while the next message box is open
+     [](Machine& m, Str steps) { m.whileBox = [&m, steps] { m.Do(Later(steps)); }; }},
+    {"in editor",  // steps taken while the editor is open; then its close box
+     [](Machine& m, Str steps) {
+       m.whileModal = [&m, steps](fakes::FakeWindow&) { m.Do(Later(steps)); };
+     }},
+    {"fill",  // "fill TITLE|CODE|PATH"
+     [](Machine& m, Str text) {
+       std::istringstream boxes(text);
+       for (auto* box : {&m.editor().txtTitle, &m.editor().txtCode, &m.editor().txtPath})
+         std::getline(boxes, Fake(*box).text, '|');
+     }},
+    {"editor closed by another program",
+     [](Machine& m, Str) {
+       Fake(m.editor().window).RequestClose(platform::UnloadMode::kOutside);
+     }},
+    {"validate",
+     [](Machine& m, Str) {
+       m.log.push_back(m.editor().ValidateEntry() ? "valid" : "refused");
+     }},
+    // What the user would see, written to the journal.
+    {"boxes",
+     [](Machine& m, Str) {
+       formGame& e = m.editor();
+       m.log.push_back("boxes " + e.txtTitle.Text() + "|" + e.txtCode.Text() + "|" +
+                       e.txtPath.Text());
+     }},
+    {"buttons",  // Change and Remove
+     [](Machine& m, Str) {
+       for (auto* button : {&m.form->btnChange, &m.form->btnDel})
+         m.log.push_back(button->Enabled() ? "enabled" : "disabled");
+     }},
+    {"look at card",
+     [](Machine& m, Str path) {
+       m.log.push_back(m.files[path] == kBlankCard ? "blank card" : "not a blank card");
+     }},
+};
+
+inline void Machine::Do(Str steps) {
+  std::istringstream in(steps);
+  for (std::string step; std::getline(in >> std::ws, step, ',');) {
+    // The longest name the step starts with.
+    auto named = kSteps.end();
+    for (auto it = kSteps.begin(); it != kSteps.end(); ++it) {
+      const bool fits = step == it->first || step.starts_with(it->first + " ");
+      if (fits && (named == kSteps.end() || it->first.size() > named->first.size()))
+        named = it;
+    }
+    if (named == kSteps.end()) throw std::invalid_argument("no such step: " + step);
+    named->second(*this, step.substr(std::min(step.size(), named->first.size() + 1)));
+  }
+}
+
+struct Row {
+  std::string name, steps, journal;
 };
 
 // Runs each row's steps on a new machine where the card C:\g.mem exists, and
 // compares the journal; the program leaves no registry key open.
-inline void ExpectJournals(const std::vector<std::pair<std::string, std::string>>& rows) {
-  for (const auto& [steps, journal] : rows) {
+inline void ExpectJournals(const std::vector<Row>& rows) {
+  for (const auto& [name, steps, journal] : rows) {
     Machine m;
     m.files["C:\\g.mem"] = "x";
     m.Do(steps);
-    EXPECT_EQ(m.Journal(), journal) << steps;
-    EXPECT_EQ(m.openKeys, 0);
+    EXPECT_EQ(m.Journal(), journal) << name << ": " << steps;
+    EXPECT_EQ(m.openKeys, 0) << name;
   }
 }
 

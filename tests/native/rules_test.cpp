@@ -84,17 +84,21 @@ TEST(Rules, Patterns) {
     EXPECT_EQ(MatchesPattern(text, pattern), matches) << text << " ~ " << pattern;
 }
 
-// Key presses written as "code+" (down) and "code-" (up); "none" for a refused string.
+// Key presses written as "key+" (down) and "key-" (up); "none" for a refused string.
 TEST(Rules, KeyStrings) {
   auto keys = [](const char* notation) {
     std::string text = ParseKeyString(notation) ? "" : "none";
     for (auto [key, down] :
-         ParseKeyString(notation).value_or(std::vector<platform::KeyEvent>{}))
-      text += std::to_string(key) + (down ? "+ " : "- ");
+         ParseKeyString(notation).value_or(std::vector<platform::KeyEvent>{})) {
+      auto named = [&](const auto& name) { return name.second == key; };
+      text +=
+          std::find_if(kKeys.begin(), kKeys.end(), named)->first + (down ? "+ " : "- ");
+    }
     return text;
   };
-  EXPECT_EQ(keys("~%(E){Up}~~"), "13+ 13- 18+ 69+ 69- 18- 38+ 38- 13+ 13- 13+ 13- ");
-  EXPECT_EQ(keys("%x"), "18+ 88+ 88- 18- ");
+  EXPECT_EQ(keys("~%(E){Up}~~"),
+            "Enter+ Enter- Alt+ E+ E- Alt- Up+ Up- Enter+ Enter- Enter+ Enter- ");
+  EXPECT_EQ(keys("%x"), "Alt+ X+ X- Alt- ");
   for (const char* bad : {"%(E", "{Down}", "%", "%%", "!", "%(E)}"})
     EXPECT_EQ(keys(bad), "none");
 }
@@ -105,9 +109,11 @@ TEST(Rules, OpenFileDialogRecordAndBlankCard) {
   EXPECT_EQ(r.lpstrFile, std::string(254, ' ') + '\0');
   EXPECT_EQ(r.lpstrFileTitle + std::to_string(r.nMaxFile + r.nMaxFileTitle),
             r.lpstrFile + "510");
+  // OPENFILENAMEA's size; OFN_FILEMUSTEXIST | OFN_HIDEREADONLY.
+  EXPECT_EQ(std::tie(r.lStructSize, r.hwndOwner, r.hInstance, r.Flags),
+            std::tuple(76u, 0x1234u, 0x400000u, 0x1004u));
   EXPECT_EQ(ChosenFile("C:\\a.mem\0  x\0"s), "C:\\a.mem");
-  const std::string card = BlankMemoryCardImage();
-  EXPECT_EQ(card, "VgsM\1\0\0\0\1\0\0\0\1\0\0\0\0\2"s + std::string(131118, '\0'));
+  EXPECT_EQ(BlankMemoryCardImage(), kBlankCard);
 }
 
 }  // namespace

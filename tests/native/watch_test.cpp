@@ -24,7 +24,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     about =
                         "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
                     save = ", write " + kGames,
-                    quit = ", tray delete, Minimized=False, quit, closed",
+                    quit = ", tray delete, Minimized=False, quit",
                     notSaved =
                         "The game list could not be saved to\r\n" + kGames + "\r\n\r\n",
                     unsaved = ", box " + notSaved + "Access is denied.",
@@ -34,55 +34,53 @@ TEST(MainWindow, StartTrayAndLifetime) {
                         "box The game list could not be read whole from\r\n" + kGames +
                         "\r\n\r\nlocked\r\n\r\nSlotmate shows the games it could "
                         "read, and will not save the list until it is started again.";
-  ExpectJournals(
-      {{start, shown},
-       {min + start, hidden},
-       {"set Hidden=True, " + start, tip + poll + front},
-       {"set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
-       {"set Hidden=-12, set Minimized=0, " + start, tip + poll + front},
-       {"set Hidden=-0, set Minimized=1a, " + start, shown},
-       {"cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
-       {"cdroms A: B:, " + start, ""},
-       {"running, " + start, ""},
-       {"insert E:, " + start, tray + tip + poll + switched + front},
-       {"insert E:, emulator, " + start + ", icon 515",
-        tray + tip + poll + switched + "activate, keys, show behind, " + front},
-       {"insert E:, emulator, " + min + start,
-        tray + tip + poll + switched + "activate, keys, hide"},
-       {min + start + ", icon 515, icon 515", hidden + ", " + front + ", show"},
-       {min + start + ", icon 512, icon 513, icon 514, icon 516, icon 518", hidden},
-       {min + start + ", icon 519, icon 520, icon 521, icon 1311235", hidden},
-       {start + ", inmenu icon 517; icon 515, icon 517", shown + ", menu"},
-       {start + ", inmenu menu 0, icon 517", shown + ", menu, show"},
-       {start + ", inmenu menu 3, icon 517", shown + ", menu, " + about},
-       {start + ", click lblCredits", shown + ", " + about},
-       {min + start + ", inmenu menu 5, icon 517",
-        hidden + ", menu, tray delete, Minimized=True, quit"},
-       {start + ", change, close 0, close 0", shown + save + ", hide, hide"},
-       {start + ", change, close 1", shown + save + quit},
-       {start + ", close 0, close 3",
-        shown + ", hide, tray delete, Minimized=True, quit, closed"},
-       {start + ", taskbar", shown + ", tray add"},
-       // A tick while a poll shows a message box does not poll inside it.
-       {start + ", registry fails, inbox tick, insert E:, tick",
-        shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick"},
-       // A failed save at Exit asks before the rows are lost; No keeps the program.
-       {start + ", change, writes fail, close 1", shown + save + unsaved + endAnyway},
-       {start + ", change, writes fail, answer 1, answer 6, close 1",
-        shown + save + unsaved + endAnyway + quit},
-       {start + ", change, writes fail, close 3", shown + save + unsaved + quit},
-       // A list not read whole is kept as far as it was read, and never saved.
-       {"reads fail 4, games a\rbb\tC:\\b, start, change, close 2",
-        tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
-            "It could not be read whole when Slotmate started, and saving now would lose "
-            "the games that were not read." +
-            quit},
-       {"set Hidden=True, " + start + ", taskbar, tick, shift, tick, tick, taskbar",
-        tip + poll + front +
-            ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
-       {start + ", shift, tick", shown + ", tick, poll E:"}});
+  // clang-format off
+  ExpectJournals({
+      {"start", start, shown},
+      {"start minimized", min + start, hidden},
+      {"start without icon", "set Hidden=True, " + start, tip + poll + front},
+      {"settings any case", "set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
+      {"settings numbers", "set Hidden=-12, set Minimized=0, " + start, tip + poll + front},
+      {"settings not read", "set Hidden=-0, set Minimized=1a, " + start, shown},
+      {"drives Z: to C:", "cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
+      {"no CD-ROM drive", "cdroms A: B:, start", "end"},
+      {"already running", "already running, " + start, "end"},
+      {"disc at start", "insert E:, " + start, tray + tip + poll + switched + front},
+      {"emulator takes keys", "insert E:, emulator running, " + start + ", double-click icon",
+       tray + tip + poll + switched + "activate, keys, show behind, " + front},
+      {"emulator, minimized", "insert E:, emulator running, " + min + start,
+       tray + tip + poll + switched + "activate, keys, hide"},
+      {"double-click shows", min + start + ", double-click icon, double-click icon", hidden + ", " + front + ", show"},
+      {"other icon events", min + start + ", other icon events", hidden},
+      {"one tray event at a time", start + ", in menu right-click icon; double-click icon", shown + ", menu"},
+      {"Configure Games", start + ", menu Configure Games", shown + ", menu, show"},
+      {"About", start + ", menu About", shown + ", menu, " + about},
+      {"credits", start + ", click credits", shown + ", " + about},
+      {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
+      {"close box hides", start + ", change, close box, close box", shown + save + ", hide, hide"},
+      {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
+      {"closed by another program", start + ", close box, closed by another program",
+       shown + ", hide, tray delete, Minimized=True, quit, closed"},
+      {"taskbar restarts", start + ", taskbar restarts", shown + ", tray add"},
+      // A tick while a poll shows a message box does not poll inside it.
+      {"no poll in a poll", start + ", registry fails, in box tick, insert E:, tick",
+       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick"},
+      // A failed save at Exit asks before the rows are lost; No keeps the program.
+      {"Exit unsaved, No", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
+      {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
+       shown + ", menu" + save + unsaved + endAnyway + quit},
+      {"closed unsaved", start + ", change, writes fail, closed by another program", shown + save + unsaved + quit + ", closed"},
+      // A list not read whole is kept as far as it was read, and never saved.
+      {"list not read whole", "reads fail after 4, games a\rbb\tC:\\b, start, change, Windows ends",
+       tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
+       "It could not be read whole when Slotmate started, and saving now would lose the games that "
+       "were not read." + quit + ", closed"},
+      {"Shift brings the icon back", "set Hidden=True, " + start + ", taskbar restarts, tick, hold Shift, tick, tick, taskbar restarts",
+       tip + poll + front + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
+      {"Shift with the icon", start + ", hold Shift, tick", shown + ", tick, poll E:"}});
+  // clang-format on
   Machine m;
-  m.Start();  // tray events come as mouse moves (0x200) to the main window
+  m.Start();  // tray events come as mouse moves (WM_MOUSEMOVE) to the main window
   EXPECT_EQ(std::tie(m.icon.cbSize, m.icon.uID, m.icon.uFlags, m.icon.uCallbackMessage,
                      m.icon.hWnd, m.icon.hIcon),
             std::tuple(88u, 1u, 7u, 0x200u, m.main().Handle(), m.main().Icon()));
@@ -90,40 +88,40 @@ TEST(MainWindow, StartTrayAndLifetime) {
   EXPECT_EQ(szTip, text + '\0' + std::string(63 - text.size(), ' '));
 }
 
-// Steps, each followed by the number of card switches so far. A disc is
+// The ticks and announcements, and the card switches among them. A disc is
 // switched once, and again only after a poll has found every drive empty.
 TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
-  const std::string two = "cdroms F: E: 0, eject F: 0, ";
+  const std::string two = "cdroms F: E:, eject F:, ";
   // clang-format off
-  const std::string rows[] = {
-      "start 0, insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
-      "start 0, insert E: 0, shift 0, tick 0, unshift 0, tick 0, eject E: 0, tick 0, "
-          "insert E: 0, tick 1",
-      "start 0, audio E: 0, tick 0, insert E: 0, tick 0",  // no boot file: handled
-      "start 0, insert E: 0, tick 1, mute E: 1, tick 1, tick 1",
-      "start 0, insert E: 0, mute E: 0, tick 0",
-      "start 0, insert E: 0, tick 1, menu 1 1, eject E: 1, tick 1, insert E: 1, menu 1 1, "
-          "tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
-      two + "start 0, insert E: 0, tick 1, tick 1, eject E: 1, tick 1, insert E: 1, tick 2",
-      two + "start 0, insert E: 0, tick 1, eject E: 1, insert F: 1, tick 1, eject F: 1, "
-          "tick 1, insert E: 1, tick 2",
+  const Row rows[] = {
+      {"once", "start, insert E:, tick, tick, eject E:, tick, insert E:, tick",
+       "tick, switch, tick, tick, tick, switch"},
+      {"not with Shift", "start, insert E:, hold Shift, tick, release Shift, tick, eject E:, tick, insert E:, tick",
+       "tick, tick, tick, tick, switch"},
+      {"no boot file", "start, audio CD E:, tick, insert E:, tick", "tick, tick"},  // handled
+      {"a silent drive keeps its answer", "start, insert E:, tick, silent E:, tick, tick", "tick, switch, tick, tick"},
+      {"a silent drive has no disc", "start, insert E:, silent E:, tick", "tick"},
+      {"not while disabled", "start, insert E:, tick, menu Enabled, eject E:, tick, insert E:, menu Enabled, "
+       "tick, eject E:, tick, insert E:, tick", "tick, switch, tick, tick, tick, tick, switch"},
+      {"from drive to drive", two + "start, insert E:, tick, eject E:, insert F:, tick, eject F:, tick, insert E:, tick",
+       "tick, switch, tick, tick, tick, switch"},
       // A drive that never answers keeps its own answer (none: no disc).
-      "cdroms F: E: 0, mute F: 0, start 0, insert E: 0, tick 1, eject E: 1, tick 1, "
-          "insert E: 1, tick 2",
-      // An announced arrival in E: (bit 4) is polled at once, unless switched off.
-      "start 0, insert E: 0, announce 32 0, announce 16 1, eject E: 1, announce 16 1, "
-          "menu 1 1, insert E: 1, announce 16 1"};
+      {"beside a silent drive", "cdroms F: E:, silent F:, start, insert E:, tick, eject E:, tick, insert E:, tick",
+       "tick, switch, tick, tick, switch"},
+      // An announced arrival in E: is polled at once, unless switched off.
+      {"announced", "start, insert E:, announce F:, announce E:, eject E:, announce E:, menu Enabled, "
+       "insert E:, announce E:", "announce F:, announce E:, switch, announce E:, announce E:"}};
   // clang-format on
-  for (const std::string& steps : rows) {
+  for (const auto& [name, steps, journal] : rows) {
     Machine m;
     m.files = {{kGames, kOneGame}, {"C:\\g.mem", "x"}};
-    std::istringstream in(steps);
-    for (std::string step; std::getline(in >> std::ws, step, ',');) {
-      m.Do(step.substr(0, step.rfind(' ')));
-      EXPECT_EQ(std::count(m.log.begin(), m.log.end(), "card C:\\g.mem"),
-                step.back() - '0')
-          << steps << ": " << step;
+    m.Do(steps);
+    std::string seen;
+    for (const std::string& entry : m.log) {
+      if (entry == "tick" || entry.starts_with("announce ")) seen += entry + ", ";
+      if (entry == "card C:\\g.mem") seen += "switch, ";
     }
+    EXPECT_EQ(seen, journal + ", ") << name << ": " << steps;
   }
 }
 
@@ -135,18 +133,20 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
            ", file C:\\g.mem=x, file C:\\o.mem=x, file E:\\system.cnf=" + kBoot + more +
            ", start, clear, switch";
   };
-  const std::string other = "SCUS-94491 O\tC:\\o.mem\r\n", emulator = ", emulator",
-                    card = "select 0, card C:\\g.mem", keys = ", activate, keys";
-  ExpectJournals(
-      {{on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
-       {on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
-       {on(kOneGame, ""), card},
-       {on(kOneGame, ", emulator, registry fails"), "select 0, " + kNotWritten},
-       {on(other, emulator), ""},
-       {on("SLUS-00453 G\tC:\\o.mem", ", emulator, file C:\\o.mem="), "select 0"},
-       {on("SLUS-00453 G", emulator), "select 0"},
-       {on(kOneGame, ", emulator, file E:\\system.cnf=TCB = 4"), ""},
-       {on(kOneGame, ", emulator, file E:\\system.cnf=BOOT = cdrom:\\S"), ""}});
+  const std::string other = "SCUS-94491 O\tC:\\o.mem\r\n",
+                    emulator = ", emulator running", card = "select 0, card C:\\g.mem",
+                    keys = ", activate, keys";
+  // clang-format off
+  ExpectJournals({
+      {"the first row with the ID", on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
+      {"any letter case", on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
+      {"no emulator, no keys", on(kOneGame, ""), card},
+      {"registry fails", on(kOneGame, emulator + ", registry fails"), "select 0, " + kNotWritten},
+      {"no row with the ID", on(other, emulator), ""},
+      {"empty card", on("SLUS-00453 G\tC:\\o.mem", emulator + ", file C:\\o.mem="), "select 0"},
+      {"no card path", on("SLUS-00453 G", emulator), "select 0"},
+      {"no boot line", on(kOneGame, emulator + ", file E:\\system.cnf=TCB = 4"), ""}});
+  // clang-format on
   Machine m;
   m.Do(on(kOneGame, emulator));
   EXPECT_EQ(m.registry[kMemoryCardsKey + "\\"s + kBank0Slot0], "C:\\g.mem\0"s);
