@@ -21,9 +21,8 @@ void formSlotmate::AddNewGame(const std::string& id) {
   std::string why;
   // A card left by an earlier list is taken as it is, never written over.
   if (!FileExists(card) && !GameEditor().CreateMemoryCard(card, &why)) {
-    tell("The new game " + id +
-         " was not added: its memory card could not be created:\r\n" + card + "\r\n" +
-         why);
+    tell("New game " + id + " not added. Its memory card could not be created:\r\n" +
+         card + "\r\n" + why);
     return;
   }
   lstGames.AddItem(MakeCatalogueLine(id, entry::NewGameTitle(lstGames.Count()), card));
@@ -31,7 +30,7 @@ void formSlotmate::AddNewGame(const std::string& id) {
   SetListToolTip();
   lstGames.SetListIndex(lstGames.Count() - 1);
   ApplyCard();
-  tell("New game " + id + " added, with its own memory card:\r\n" + card +
+  tell("New game " + id + " added. Its own memory card:\r\n" + card +
        "\r\nChange in the game list gives it its title or another card.");
 }
 

@@ -163,7 +163,7 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
                     added = ", add SLUS-00453 New Game 2\t" + card +
                             ", tip 2 games listed, select 1, card " + card +
                             ", activate, keys, balloon Slotmate: New game SLUS-00453 "
-                            "added, with its own memory card:\r\n" +
+                            "added. Its own memory card:\r\n" +
                             card +
                             "\r\nChange in the game list gives it its title or "
                             "another card.";
@@ -173,8 +173,8 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
        {on + start + "file " + card + "=x, insert E:, tick", poll + added},
        {on + start + "writes fail, insert E:, tick",
         poll + made +
-            ", rmdir C:\\VGS, balloon Slotmate: The new game SLUS-00453 was not "
-            "added: its memory card could not be created:\r\n" +
+            ", rmdir C:\\VGS, balloon Slotmate: New game SLUS-00453 not added. Its "
+            "memory card could not be created:\r\n" +
             card + "\r\nAccess is denied."},
        {on + start + "menu 1, insert E:, tick", "tick"},
        {on + start + "menu 2, insert E:, tick", "AddNewGames=False, " + poll},
