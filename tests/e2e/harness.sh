@@ -169,8 +169,7 @@ click_menu_item() { # Y: from the menu's top, or from its bottom when negative
   ((y >= 0)) || y=$((HEIGHT + y))
   click_in "$MENU" 40 "$y"
 }
-# A balloon from the tray icon: a shown window of Wine's tray program taller
-# than the icon's one-line tooltip.
+# A balloon: a shown window of Wine's tray taller than the icon's tooltip.
 balloon_shown() {
   local id WIDTH HEIGHT
   for id in $(xdotool search --onlyvisible --class '^explorer\.exe$'); do

@@ -177,7 +177,6 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
             "memory card could not be created:\r\n" +
             card + "\r\nAccess is denied."},
        {on + start + "menu 1, insert E:, tick", "tick"},
-       {on + start + "menu 2, insert E:, tick", "AddNewGames=False, " + poll},
        {on + start + "insert E:, file E:\\system.cnf=BOOT = cdrom:\\SLUS_004.5, tick",
         poll}});
   Machine m;
