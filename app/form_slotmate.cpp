@@ -28,6 +28,7 @@ formSlotmate::formSlotmate(platform::Platform& platform)
   lblCredits.OnClick([this] { lblCredits_Click(); });
   mnuMain.OnClick(layout::kMnuShow, [this] { mnuShow_Click(); });
   mnuMain.OnClick(layout::kMnuEnabled, [this] { mnuEnabled_Click(); });
+  mnuMain.OnClick(layout::kMnuAddNewGames, [this] { mnuAddNewGames_Click(); });
   mnuMain.OnClick(layout::kMnuAbout, [this] { mnuAbout_Click(); });
   mnuMain.OnClick(layout::kMnuExit, [this] { mnuExit_Click(); });
   window.OnKeyDown([this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });

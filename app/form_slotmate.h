@@ -55,6 +55,9 @@ class formSlotmate {
   // selected or its card does not exist (a card that could be created); a
   // setting that cannot be written is reported to the user, not here.
   bool ApplyCard();
+  // A disc whose game is not listed, while "Add New Games" is checked: the
+  // game gets a row and a card of its own, and the player a balloon.
+  void AddNewGame(const std::string& id);
 
   // --- Catalogue ---------------------------------------------------------
   void LoadGames();
@@ -78,6 +81,7 @@ class formSlotmate {
   void Form_MouseMove(std::uint32_t notification);
   void mnuShow_Click();
   void mnuEnabled_Click();
+  void mnuAddNewGames_Click();
   void mnuAbout_Click();
   void lblCredits_Click();
   void mnuExit_Click();

@@ -55,6 +55,7 @@ std::vector<platform::MenuItemSpec> MnuMain() {
   return {
       {.name = "mnuShow", .caption = "&Configure Games...", .isDefault = true},
       {.name = "mnuEnabled", .caption = "&Enabled", .checked = true},
+      {.name = "mnuAddNewGames", .caption = "Add &New Games"},
       {.name = "mnuSep1", .caption = "-"},
       {.name = "mnuAbout", .caption = "&About..."},
       {.name = "mnuSep2", .caption = "-"},

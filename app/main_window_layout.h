@@ -19,7 +19,8 @@ inline constexpr unsigned kTimer1IntervalMs = 3000;
 // Positions of the items of the tray menu.
 inline constexpr int kMnuShow = 0;
 inline constexpr int kMnuEnabled = 1;
-inline constexpr int kMnuAbout = 3;
-inline constexpr int kMnuExit = 5;
+inline constexpr int kMnuAddNewGames = 2;
+inline constexpr int kMnuAbout = 4;
+inline constexpr int kMnuExit = 6;
 
 }  // namespace slotmate::layout

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/form_slotmate.h"
+#include "app/main_window_layout.h"
 #include "common/product.h"
 #include "common/skip_on_failure.h"
 #include "registry/settings.h"
@@ -64,6 +65,8 @@ void formSlotmate::Initialize() {
 
   TrayHidden = ReadBoolSetting(platform_.settings, kSettingHidden);
   if (!TrayHidden) platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
+  mnuMain.SetChecked(layout::kMnuAddNewGames,
+                     ReadBoolSetting(platform_.settings, kSettingAddNewGames));
   SkipOnFailure([this] { LoadGames(); });
 }
 

@@ -35,6 +35,15 @@ void formSlotmate::mnuEnabled_Click() {
   Timer1.SetEnabled(enabled);
 }
 
+// Kept between runs; a setting that cannot be stored leaves the item as
+// chosen for this run.
+void formSlotmate::mnuAddNewGames_Click() {
+  const bool adding = !mnuMain.Checked(layout::kMnuAddNewGames);
+  mnuMain.SetChecked(layout::kMnuAddNewGames, adding);
+  SkipOnFailure(
+      [&] { WriteBoolSetting(platform_.settings, kSettingAddNewGames, adding); });
+}
+
 void formSlotmate::mnuAbout_Click() { lblCredits_Click(); }
 
 void formSlotmate::lblCredits_Click() {

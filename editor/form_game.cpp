@@ -127,7 +127,7 @@ bool formGame::FileExists(const std::string& path) {
 
 // A card that cannot be written leaves no trace: the folders made for it go
 // again, and folders that were there before stay.
-bool formGame::CreateMemoryCard(const std::string& filename) {
+bool formGame::CreateMemoryCard(const std::string& filename, std::string* why) {
   auto& files = platform_.files;
   std::vector<std::string> made;
   try {
@@ -135,7 +135,9 @@ bool formGame::CreateMemoryCard(const std::string& filename) {
       if (!files.FolderExists(folder)) made.push_back(folder);
     // A folder that cannot be made shows up as a failed write below.
     files.MakeSureDirectoryPathExists(filename);
-    if (!files.ReplaceWhole(filename, BlankMemoryCardImage())) return true;
+    const auto failure = files.ReplaceWhole(filename, BlankMemoryCardImage());
+    if (!failure) return true;
+    if (why) *why = *failure;
   } catch (...) {
   }
   for (auto folder = made.rbegin(); folder != made.rend(); ++folder)

@@ -28,8 +28,9 @@ class formGame {
   void ShowModal();
 
   // Writes a blank memory card at `filename`, creating its folders first.
-  // Returns false on failure and shows nothing.
-  bool CreateMemoryCard(const std::string& filename);
+  // Returns false on failure, with the system's reason in `why` when it gave
+  // one, and shows nothing.
+  bool CreateMemoryCard(const std::string& filename, std::string* why = nullptr);
 
   std::string OpenDialog(platform::Window& Form1, const std::string& Filter,
                          const std::string& Title, const std::string& InitDir);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -30,6 +31,11 @@ class Tray {
   virtual ~Tray() = default;
   // Shell_NotifyIconA; true on success.
   virtual bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+  // A balloon with an information icon from the icon that `data` names, which
+  // tells without taking the focus; texts longer than the shell takes are cut.
+  // True when the shell took it (false when the icon is not in the tray).
+  virtual bool ShowBalloon(const NotifyIconData& data, const std::string& title,
+                           const std::string& text) = 0;
 };
 
 }  // namespace slotmate::platform

@@ -9,6 +9,7 @@ namespace slotmate {
 // The program's own settings: application "Slotmate", section "Settings".
 inline constexpr char kSettingMinimized[] = "Minimized";
 inline constexpr char kSettingHidden[] = "Hidden";
+inline constexpr char kSettingAddNewGames[] = "AddNewGames";
 
 // A boolean setting: "True" (any case) or a non-zero number is true;
 // "False", anything else or nothing stored is false.

@@ -11,11 +11,14 @@
 # you choose Exit from its tray menu. Without one it runs under Xvfb, saves a
 # screenshot and says where.
 #
-# --screenshots   runs on a private Xvfb display whatever DISPLAY says, and
-#                 writes docs/screenshot-main.png (the main window with the
-#                 catalogue), docs/screenshot-editor.png (the game editor,
-#                 opened with Alt+A and typed into) and
-#                 docs/screenshot-tray-menu.png (the tray icon's menu).
+# --screenshots   runs in Wine's virtual desktop on a private Xvfb display
+#                 whatever DISPLAY says, and writes docs/screenshot-main.png
+#                 (the main window with the catalogue),
+#                 docs/screenshot-editor.png (the game editor, opened with
+#                 Alt+A and typed into), docs/screenshot-tray-menu.png (the
+#                 tray icon's menu, "Add New Games" checked) and
+#                 docs/screenshot-new-game.png (a disc of a game not in the
+#                 catalogue added at the next start, and its balloon).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -62,6 +65,12 @@ if [[ -z ${DISPLAY:-} || -n $screenshots ]]; then
 fi
 
 scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$out/disc" >/dev/null
+if [[ -n $screenshots ]]; then
+  # Every window in Wine's virtual desktop: frames and title bars as on
+  # Windows, and the tray icon in its taskbar.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Slotmate /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Slotmate /d 800x600 /f >/dev/null 2>&1
+fi
 app=$WINEPREFIX/drive_c/Slotmate
 cards=$WINEPREFIX/drive_c/VGS
 mkdir -p "$app"
@@ -91,100 +100,72 @@ echo "Keys the stand-in emulator received:"
 grep -v ready "$keys" | sed -e 's/0x0D/Enter/; s/0x12/Alt/; s/0x45/E/; s/0x26/Up/' \
   -e 's/^sys//; s/^/  /' || echo "  (none)"
 
-# shown_window CAPTION: the X window of a shown window with that caption.
-shown_window() {
-  local id=""
+# In the virtual desktop every window is drawn inside one X window; the
+# user's clicks and keys go there, at the desktop's own coordinates.
+desktop=""
+if [[ -n $screenshots ]]; then
   for _ in $(seq 50); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [[ -n $id ]] && break
+    desktop=$(xdotool search --onlyvisible --name '^Slotmate - Wine desktop$' | head -n 1)
+    [[ -n $desktop ]] && break
     sleep 0.2
   done
-  echo "$id"
+  [[ -n $desktop ]] || {
+    echo "run.sh: no virtual desktop is shown" >&2
+    exit 1
+  }
+  xdotool windowfocus --sync "$desktop"
+fi
+click() { xdotool mousemove --window "$desktop" "$1" "$2" click "${3:-1}"; } # X Y [BUTTON]
+# Keys go to the window active in the desktop, which has the X focus (given
+# once: giving it again makes the desktop itself the active window).
+keys() { xdotool key --delay 50 "$@"; }
+type_text() { xdotool type --delay 20 "$1"; }
+# The pointer to an empty corner, where it shows no tip.
+park() { xdotool mousemove --window "$desktop" 4 4 && sleep 1; }
+# The tray icon sits at the right end of the taskbar, 20 pixels high.
+open_tray_menu() { click $((800 - 11)) $((600 - 11)) 3 && sleep 1; }
+# shot FILE: the desktop without its taskbar, cut to the windows on it.
+shot() {
+  import -window "$desktop" "$out/desktop.png"
+  convert "$out/desktop.png" -gravity South -chop 0x20 +gravity -fuzz 3% -trim +repage \
+    -bordercolor "$(convert "$out/desktop.png" -format '%[pixel:p{2,2}]' info:)" \
+    -border 8 "$1"
 }
-
-# crop_to WINDOW FILE: the screen's part under the window (as drawn: Wine
-# draws the frame and caption itself here, with no window manager).
-crop_to() {
-  local X Y WIDTH HEIGHT
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
-}
-
-# focus CAPTION: gives the shown window with that caption the keyboard. With
-# no window manager a new window does not get it by itself, and the X focus
-# alone does not activate a window once another program was brought to the
-# front (as the card switch does with the emulator); a click on the caption
-# does. The pointer then leaves, so that no tip shows in a screenshot.
-focus() {
-  local id
-  id=$(shown_window "$1")
-  [[ -n $id ]] || return 1
-  xdotool mousemove --window "$id" 40 9 click 1 mousemove 1000 750
-  xdotool windowfocus --sync "$id"
+# corner FILE WIDTH HEIGHT: the bottom right of the desktop, with the tray.
+corner() {
+  import -window "$desktop" png:- | convert - -gravity SouthEast -crop "$2x$3+0+0" +repage "$1"
 }
 
 if [[ -n $screenshots ]]; then
-  main=$(shown_window "Slotmate 1.0c")
-  [[ -n $main ]] || {
-    echo "run.sh: the main window is not shown" >&2
-    exit 1
-  }
-  # The pointer away from the list, whose tip would show over it.
-  xdotool mousemove 1000 750
-  sleep 1
-  crop_to "$main" docs/screenshot-main.png
+  # The main window in front of the emulator: a click on its caption.
+  click 260 168 && park
+  shot docs/screenshot-main.png
 
-  # The game editor, opened with the Add button's access key.
-  focus "Slotmate 1.0c"
-  xdotool key alt+a
-  focus Game || {
-    echo "run.sh: Alt+A opened no game editor" >&2
-    exit 1
-  }
-  # Tab order: title, card path, "...", game code.
-  xdotool type --delay 20 "Tomb Raider"
-  xdotool key Tab
-  xdotool type --delay 20 'C:\VGS\Tomb Raider.mem'
-  xdotool key Tab Tab
-  xdotool type --delay 20 "SLUS-00152"
-  sleep 0.5
-  crop_to "$(shown_window Game)" docs/screenshot-editor.png
-  focus Game && xdotool key Escape
-  for _ in $(seq 25); do
-    [[ -z $(xdotool search --onlyvisible --name '^Game$' 2>/dev/null) ]] && break
-    sleep 0.2
-  done
+  # The game editor, opened with the Add button's access key. Tab order:
+  # title, card path, "...", game code.
+  keys alt+a && sleep 1
+  type_text "Tomb Raider" && keys Tab
+  type_text 'C:\VGS\Tomb Raider.mem' && keys Tab Tab
+  type_text "SLUS-00152" && park
+  shot docs/screenshot-editor.png
+  keys Escape
 
-  # The tray menu: a right click on the first icon of Wine's tray window
-  # (icons sit left to right, each as wide as the window is high).
-  tray=$(shown_window "Wine System Tray")
-  [[ -n $tray ]] || {
-    echo "run.sh: no tray icon is shown" >&2
-    exit 1
-  }
-  eval "$(xdotool getwindowgeometry --shell "$tray")"
-  left=$((X > 4 ? X - 4 : 0)) top=$((Y > 4 ? Y - 4 : 0))
-  before=$(xdotool search --onlyvisible --name '' 2>/dev/null | sort)
-  xdotool mousemove --window "$tray" $((HEIGHT / 2)) $((HEIGHT / 2)) click 3
-  menu=""
-  for _ in $(seq 25); do
-    # The menu is the one new window.
-    menu=$(comm -13 <(echo "$before") \
-      <(xdotool search --onlyvisible --name '' 2>/dev/null | sort) | head -n 1)
-    [[ -n $menu ]] && break
-    sleep 0.2
-  done
-  [[ -n $menu ]] || {
-    echo "run.sh: the tray menu did not open" >&2
-    exit 1
-  }
-  sleep 0.5
-  # The tray icon and its menu together.
-  eval "$(xdotool getwindowgeometry --shell "$menu")"
-  import -window root -crop "$((X + WIDTH + 4 - left))x$((Y + HEIGHT + 4 - top))+$left+$top" \
-    +repage docs/screenshot-tray-menu.png
+  # The tray menu: "Add New Games" chosen by its access key, then shown checked.
+  open_tray_menu && keys n
+  open_tray_menu && park
+  corner docs/screenshot-tray-menu.png 200 130
+  keys Escape
+
+  # Exit, a disc of a game not in the catalogue, and a new start: the game is
+  # added and the balloon tells of it.
+  open_tray_menu && keys x
+  wait "$slotmate" || true
+  printf 'BOOT = cdrom:\\SLUS_008.92;1\r\nTCB = 4\r\n' >"$out/disc/SYSTEM.CNF"
+  (cd "$app" && wine slotmate.exe </dev/null >/dev/null 2>&1) &
+  sleep 6
+  import -window "$desktop" docs/screenshot-new-game.png
   echo "Screenshots: docs/screenshot-main.png docs/screenshot-editor.png" \
-    "docs/screenshot-tray-menu.png"
+    "docs/screenshot-tray-menu.png docs/screenshot-new-game.png"
 elif [[ -n $xvfb ]]; then
   sleep 1
   import -window root "$out/screenshot.png"

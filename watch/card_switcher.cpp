@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "app/form_slotmate.h"
+#include "app/main_window_layout.h"
 #include "registry/set_key_value.h"
 #include "watch/key_string.h"
 
@@ -35,6 +36,7 @@ void formSlotmate::SwitchCard() {
       return;
     }
   }
+  if (mnuMain.Checked(layout::kMnuAddNewGames)) AddNewGame(id);
 }
 
 bool formSlotmate::ApplyCard() {

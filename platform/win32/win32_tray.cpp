@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -28,6 +29,37 @@ bool Win32Tray::NotifyIcon(std::uint32_t message, const platform::NotifyIconData
   std::memcpy(record.szTip, data.szTip.data(), kFirstTipSize);
   record.szTip[kFirstTipSize - 1] = '\0';
   return Shell_NotifyIconA(message, &record) != FALSE;
+}
+
+// A balloon needs the second form of the record, which ends after
+// dwInfoFlags: a shell handed the first form's size ignores the balloon.
+static_assert(NOTIFYICONDATAA_V2_SIZE == (sizeof(void*) == 4 ? 488 : 504));
+static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) ==
+              NOTIFYICONDATAA_V2_SIZE);
+
+namespace {
+
+// As much of `text` as fits, always NUL-terminated.
+template <std::size_t N>
+void CopyCut(char (&to)[N], const std::string& text) {
+  const std::size_t length = std::min(text.size(), N - 1);
+  std::memcpy(to, text.data(), length);
+  to[length] = '\0';
+}
+
+}  // namespace
+
+bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data,
+                            const std::string& title, const std::string& text) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  record.hWnd = reinterpret_cast<HWND>(data.hWnd);
+  record.uID = data.uID;
+  record.uFlags = NIF_INFO;
+  CopyCut(record.szInfoTitle, title);
+  CopyCut(record.szInfo, text);
+  record.dwInfoFlags = NIIF_INFO;
+  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 }  // namespace slotmate::win32

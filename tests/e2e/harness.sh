@@ -174,4 +174,12 @@ click_menu_item() { # Y: from the menu's top, or from its bottom when negative
   ((y >= 0)) || y=$((HEIGHT + y))
   click_in "$MENU" 40 "$y"
 }
+# A balloon: a shown window of Wine's tray taller than the icon's tooltip.
+balloon_shown() {
+  local id WIDTH HEIGHT
+  for id in $(xdotool search --onlyvisible --class '^explorer\.exe$'); do
+    HEIGHT=0 && geometry "$id" && ((HEIGHT > 40)) && return 0
+  done
+  return 1
+}
 screenshot() { import -window root "$OUT/$1.png"; }

@@ -109,9 +109,14 @@ journey_catalogue() {
   check "games.txt holds the rows left, the added one last" wait_until 5 catalogue_is "$kept" "$added"
 }
 
-# The close box hides the window to the tray, the tray menu brings it back,
-# and its Exit ends the program.
+# The close box hides the window to the tray, the tray menu brings it back
+# and turns on "Add New Games": an unknown disc gets a row, a blank card named
+# after its ID, the switch and a balloon (a tall window of Wine's tray). Exit
+# ends the program; the next start keeps the item checked.
 journey_tray() {
+  local card='C:\VGS\SLUS-00453.mem' other='SCUS-94491 Other Game'$'\t''C:\Cards\Other.mem'
+  catalogue "$other"
+  check "the stand-in emulator shows its window" start_stand_in
   start_slotmate
   check "the main window shows" wait_until 15 shown "$MAIN"
   check "the icon is in the tray" wait_until 5 shown "$TRAY"
@@ -124,9 +129,18 @@ journey_tray() {
   click_menu_item 10
   check "Configure Games... shows the main window" wait_until 5 shown "$MAIN"
   check "the menu opens again" open_tray_menu
-  click_menu_item -8
+  click_menu_item 42 && insert_disc SLUS_004.53
+  check "Add New Games: the new card goes into Bank 00 Slot 00" wait_until 8 slot_is "$card"
+  check "the stand-in gets the keys" wait_until 3 keys_are "$SWITCH_KEYS"
+  check "the card is blank, 131,136 bytes" test "$(stat -c %s "$(unix_path "$card")")" = 131136
+  check "a balloon tells of it" wait_until 5 balloon_shown
+  open_tray_menu && click_menu_item -8
   check "its last item, Exit, ends the program with status 0" wait_until 10 ended_with_0
   check "the icon leaves the tray" wait_until 5 hidden "$TRAY"
+  check "games.txt holds the new row" catalogue_is "$other" "SLUS-00453 New Game 2"$'\t'"$card"
+  eject_disc && start_slotmate && insert_disc SLUS_004.54
+  check "the next start keeps the item: a second disc gets its own card" \
+    wait_until 15 slot_is 'C:\VGS\SLUS-00454.mem'
 }
 
 e2e_paths "$(cd "$(dirname "$2")" && pwd)" "$2" || exit 1

@@ -249,6 +249,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     icon = data;
     return true;
   }
+  bool ShowBalloon(const NotifyIconData&, Str title, Str text) override {
+    return log.push_back("balloon " + title + ": " + text), true;
+  }
   long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
     return keys.contains(key) ? Open(key, out) : 2;
   }

@@ -31,8 +31,11 @@ inline const std::map<std::string, int> kKeys = {
     {"Delete", 46}, {"E", 69},   {"F", 70},   {"G", 71},  {"X", 88},
     {"F2", 113},    {"F3", 114}, {"F4", 115}};
 inline const std::map<std::string, int> kAnswers = {{"OK", 1}, {"Yes", 6}, {"No", 7}};
-inline const std::map<std::string, int> kMenuItems = {
-    {"Configure Games", 0}, {"Enabled", 1}, {"About", 3}, {"Exit", 5}};
+inline const std::map<std::string, int> kMenuItems = {{"Configure Games", 0},
+                                                      {"Enabled", 1},
+                                                      {"Add New Games", 2},
+                                                      {"About", 4},
+                                                      {"Exit", 6}};
 inline const std::map<std::string, std::string> kButtons = {
     {"Add", "btnAdd"},       {"Change", "btnChange"},   {"Remove", "btnDel"},
     {"Select", "btnSelect"}, {"credits", "lblCredits"}, {"Save", "btnSave"},

@@ -153,5 +153,41 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
   EXPECT_EQ(m.sentKeys, *ParseKeyString("~%(E){Up}~~"));
 }
 
+// With "Add New Games" checked, a disc that no row has gets a row, a card
+// named after its ID (one already there is kept) and a balloon; a card that
+// cannot be made adds nothing. Unchecked, or with the watcher off, nothing.
+TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
+  const std::string
+      card = "C:\\VGS\\SLUS-00453.mem",
+      on = "set AddNewGames=True, ",
+      start = "games SCUS-94491 O\tC:\\g.mem\r\n, emulator running, start, clear, ",
+      poll = "tick, poll E:", made = ", mkdir " + card + ", write " + card,
+      added = ", add SLUS-00453 New Game 2\t" + card +
+              ", tip 2 games listed, select 1, card " + card +
+              ", activate, keys, balloon Slotmate: New game SLUS-00453 "
+              "added. Its own memory card:\r\n" +
+              card +
+              "\r\nChange in the game list gives it its title or "
+              "another card.";
+  ExpectJournals(
+      {{"off", start + "insert E:, tick", poll},
+       {"turned on", start + "menu Add New Games, insert E:, tick",
+        "menu, AddNewGames=True, " + poll + made + added},
+       {"card there", on + start + "file " + card + "=x, insert E:, tick", poll + added},
+       {"card not made", on + start + "writes fail, insert E:, tick",
+        poll + made +
+            ", rmdir C:\\VGS, balloon Slotmate: New game SLUS-00453 not added. Its "
+            "memory card could not be created:\r\n" +
+            card + "\r\nAccess is denied."},
+       {"watcher off", on + start + "menu Enabled, insert E:, tick", "menu, tick"},
+       {"ID refused",
+        on + start + "insert E:, file E:\\system.cnf=BOOT = cdrom:\\SLUS_004.5, tick",
+        poll}});
+  Machine m;
+  m.Do(on + start + "insert E:, tick, menu Exit");
+  EXPECT_EQ(m.files[kGames],
+            "SCUS-94491 O\tC:\\g.mem\r\nSLUS-00453 New Game 2\t" + card + "\r\n");
+}
+
 }  // namespace
 }  // namespace slotmate

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -132,6 +134,11 @@ struct WineNotifyData {
   LONG hWnd;
   UINT uID, uFlags, uCallbackMessage;
   WCHAR szTip[128];
+  DWORD dwState, dwStateMask;
+  WCHAR szInfo[256];
+  UINT uTimeout;
+  WCHAR szInfoTitle[64];
+  DWORD dwInfoFlags;
 } notified;
 
 LRESULT CALLBACK RecordMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -142,7 +149,7 @@ LRESULT CALLBACK RecordMessages(HWND window, UINT message, WPARAM wParam, LPARAM
   if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
   const auto& copy = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   std::memcpy(&notified, copy.lpData, std::min<DWORD>(copy.cbData, sizeof notified));
-  return copy.dwData == platform::kNimAdd;  // a deletion is refused
+  return copy.dwData != platform::kNimDelete;  // a deletion is refused
 }
 
 OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
@@ -185,7 +192,8 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
 }
 
 // Wine's null graphics driver has no taskbar: a stand-in shows what it gets.
-TEST(TrayTest, HandsTheIconsFirstFormRecordToTheTaskbar) {
+// A balloon's texts reach it only in the record's second form.
+TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
   const OwnedWindow taskbar = TestWindow("Shell_TrayWnd", "", SW_HIDE);
   using namespace platform;
   NotifyIconData data{.cbSize = 88, .hWnd = WindowHandle(taskbar.get()), .uID = 1};
@@ -198,6 +206,11 @@ TEST(TrayTest, HandsTheIconsFirstFormRecordToTheTaskbar) {
       std::tuple(notified.hWnd, notified.uID, notified.uFlags, notified.uCallbackMessage),
       std::tuple(LONG(data.hWnd), data.uID, data.uFlags, data.uCallbackMessage));
   EXPECT_EQ(std::wstring(notified.szTip), std::wstring(63, L't'));
+  EXPECT_TRUE(Win32Tray().ShowBalloon(data, "Slotmate", std::string(300, 'b')));
+  EXPECT_EQ(std::tuple(notified.uID, notified.uFlags, notified.dwInfoFlags),
+            std::tuple(data.uID, UINT(NIF_INFO), DWORD(NIIF_INFO)));
+  EXPECT_EQ(std::wstring(notified.szInfoTitle), L"Slotmate");
+  EXPECT_EQ(std::wstring(notified.szInfo), std::wstring(255, L'b'));
   EXPECT_FALSE(Win32Tray().NotifyIcon(kNimDelete, data));
 }
 
