@@ -87,7 +87,7 @@ mapfile -t zips < <(scripts/release.sh "$build")
 for zip in "${zips[@]}"; do
   arch=$(basename "$zip" .zip) arch=${arch##*-}
   check=$build/release-check/$arch exe=$build/release-check/$arch/slotmate.exe
-  rm -rf "$check" && unzip -q "$zip" -d "$check"
+  rm -rf "$check" && mkdir -p "$check" && unzip -q "$zip" -d "$check"
   scripts/check-exe.sh "$arch" "$exe"
   [[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt" ]] &&
     file -b "$exe" | grep -q stripped && (($(stat -c %s "$exe") < 600 * 1024)) &&
