@@ -1,15 +1,18 @@
 # Cross build for 32-bit Windows: the program, its end-to-end twin, the
 # stand-in emulator and the Windows tests, which CTest runs under Wine.
 
-# Static: the executables import only DLLs that ship with Windows.
+# Static: the executables import only DLLs that ship with Windows. The
+# program imports only KnownDLLs, which Windows never takes from the
+# program's folder; MCI, the common controls and the file dialog are loaded
+# at run time (see platform/win32/system_dlls.cpp).
 add_link_options(-static)
 # No link time in the PE header: the same sources give the same executable.
 add_link_options(-Wl,--no-insert-timestamp)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                         WINVER=0x0601)
 
-set(SLOTMATE_WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32
-    winmm ole32 oleaut32 uuid imagehlp)
+set(SLOTMATE_WIN32_LIBS user32 gdi32 shell32 advapi32
+    ole32 oleaut32 uuid imagehlp)
 
 file(GLOB SLOTMATE_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 add_library(slotmate_win32 STATIC ${SLOTMATE_WIN32_SOURCES})
