@@ -3,7 +3,12 @@
 # DLLs shipped with Windows.
 set -euo pipefail
 exe=$1
-allowed='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|SHELL32|ADVAPI32|WINMM|OLE32|OLEAUT32|IMAGEHLP|MSVCRT|SHLWAPI|UXTHEME|VERSION)\.DLL$'
+# Only KnownDLLs of Windows 7 and every later Windows, which Windows never
+# takes from the program's folder. WINMM, UXTHEME, VERSION and the like would
+# be: load them from System32 at run time. COMCTL32 too, though the manifest
+# binds it: imported, it starts before main and loads uxtheme by name, from
+# the program's folder (seen under Wine).
+allowed='^(ADVAPI32|CLBCATQ|COMDLG32|DIFXAPI|GDI32|IMAGEHLP|IMM32|KERNEL32|MSCTF|MSVCRT|NORMALIZ|NSI|OLE32|OLEAUT32|PSAPI|RPCRT4|SECHOST|SETUPAPI|SHELL32|SHLWAPI|USER32|WLDAP32|WS2_32)\.DLL$'
 
 file "$exe" | grep -q 'PE32 executable (GUI) Intel 80386' || {
   echo "check-exe: $exe is not a PE32 GUI executable for Intel 80386: $(file -b "$exe")" >&2
