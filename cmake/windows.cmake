@@ -74,6 +74,16 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
   target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
 endif()
 
+# DLLs named like system ones, each leaving a trace beside itself when loaded,
+# for the dlls journey. Undecorated exports, as the system's own.
+foreach(name IN ITEMS winmm uxtheme dwmapi)
+  add_library(trace_${name} SHARED tests/e2e/trace_dll.cpp)
+  target_link_options(trace_${name} PRIVATE -Wl,--kill-at)
+  set_target_properties(trace_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls
+                        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls)
+endforeach()
+
 # Figures for the catalogue's load, scan and save with the real list box.
 if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
   add_executable(slotmate_win32_bench bench/win32_catalogue_bench.cpp
@@ -94,7 +104,7 @@ target_link_libraries(tray_holder PRIVATE user32 shell32)
 # (ctest -L e2e). One prefix and display serve them all: the setup test makes
 # them, the teardown test ends them, whichever journeys run.
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
-  set(e2e_journeys switch announced catalogue tray unsaved)
+  set(e2e_journeys switch announced catalogue tray unsaved dlls)
   foreach(step IN ITEMS setup ${e2e_journeys} teardown)
     add_test(NAME e2e_${step}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/journeys.sh ${step}
