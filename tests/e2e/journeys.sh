@@ -127,7 +127,7 @@ journey_dlls() {
   local exe NATIVE_FIRST=winmm,uxtheme,dwmapi
   for exe in slotmate.exe slotmate_e2e.exe; do
     # In before the start: Wine's MCI finds a disc in a CD-ROM drive always.
-    insert_disc SLUS_004.53
+    rm -f "$APP"/*.loaded && insert_disc SLUS_004.53
     ready_to_switch "$exe"
     check "$exe switches the disc" wait_until 8 keys_are "$SWITCH_KEYS"
     check "no DLL beside $exe was loaded" not compgen -G "$APP/*.loaded"
