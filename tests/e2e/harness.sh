@@ -101,7 +101,8 @@ start() { # EXE ARGS...: a program of C:\NAME in the background, its pid in $!
     2>>"$OUT/${1%.exe}.err") &
 }
 # start_slotmate [EXE]: slotmate_e2e.exe unless named. Wine looks in its
-# folder first for the DLLs in NATIVE_FIRST (winmm,uxtheme), as Windows would.
+# folder first for the DLLs in NATIVE_FIRST (winmm,uxtheme), as Windows would;
+# not in the stand-in's, which loads them there.
 start_slotmate() {
   WINEDLLOVERRIDES="$WINEDLLOVERRIDES${NATIVE_FIRST:+;$NATIVE_FIRST=n,b}" \
     start "${1:-slotmate_e2e.exe}" && SLOTMATE=$!
