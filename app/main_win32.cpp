@@ -3,6 +3,7 @@
 // sees a disc while the drive's folder holds anything.
 
 #include "app/form_slotmate.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_drives.h"
@@ -24,6 +25,8 @@ using MediaQuery = slotmate::win32::Win32MediaControl;
 
 int main() {
   using namespace slotmate::win32;
+  // Before any window: the system loads theme and shell DLLs for it.
+  RestrictDllSearch();
   Win32Drives drives;
   MediaQuery media;
   Win32Keyboard keyboard;

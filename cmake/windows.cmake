@@ -1,15 +1,18 @@
 # Cross build for 32-bit Windows: the program, its end-to-end twin, the
 # stand-in emulator and the Windows tests, which CTest runs under Wine.
 
-# Static: the executables import only DLLs that ship with Windows.
+# Static: the executables import only DLLs that ship with Windows. The
+# program imports only KnownDLLs, which Windows never takes from the
+# program's folder; MCI, the common controls and the file dialog are loaded
+# at run time (see platform/win32/system_dlls.cpp).
 add_link_options(-static)
 # No link time in the PE header: the same sources give the same executable.
 add_link_options(-Wl,--no-insert-timestamp)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                         WINVER=0x0601)
 
-set(SLOTMATE_WIN32_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32
-    winmm ole32 oleaut32 uuid imagehlp)
+set(SLOTMATE_WIN32_LIBS user32 gdi32 shell32 advapi32
+    ole32 oleaut32 uuid imagehlp)
 
 file(GLOB SLOTMATE_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
 add_library(slotmate_win32 STATIC ${SLOTMATE_WIN32_SOURCES})
@@ -71,6 +74,16 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
   target_link_libraries(stand_in_emulator PRIVATE user32 gdi32)
 endif()
 
+# DLLs named like system ones, each leaving a trace beside itself when loaded,
+# for the dlls journey. Undecorated exports, as the system's own.
+foreach(name IN ITEMS winmm uxtheme dwmapi)
+  add_library(trace_${name} SHARED tests/e2e/trace_dll.cpp)
+  target_link_options(trace_${name} PRIVATE -Wl,--kill-at)
+  set_target_properties(trace_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls
+                        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls)
+endforeach()
+
 # Figures for the catalogue's load, scan and save with the real list box.
 if(EXISTS ${CMAKE_SOURCE_DIR}/platform/win32/win32_toolkit.h)
   add_executable(slotmate_win32_bench bench/win32_catalogue_bench.cpp
@@ -91,7 +104,7 @@ target_link_libraries(tray_holder PRIVATE user32 shell32)
 # (ctest -L e2e). One prefix and display serve them all: the setup test makes
 # them, the teardown test ends them, whichever journeys run.
 if(TARGET slotmate_e2e AND TARGET stand_in_emulator)
-  set(e2e_journeys switch announced catalogue tray unsaved)
+  set(e2e_journeys switch announced catalogue tray unsaved dlls)
   foreach(step IN ITEMS setup ${e2e_journeys} teardown)
     add_test(NAME e2e_${step}
              COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/journeys.sh ${step}

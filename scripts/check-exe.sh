@@ -5,7 +5,12 @@
 #   check-exe.sh win32|win64 EXE
 set -euo pipefail
 arch=$1 exe=$2
-allowed='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|SHELL32|ADVAPI32|WINMM|OLE32|OLEAUT32|IMAGEHLP|MSVCRT|SHLWAPI|UXTHEME|VERSION)\.DLL$'
+# Only KnownDLLs of Windows 7 and every later Windows, which Windows never
+# takes from the program's folder. WINMM, UXTHEME, VERSION and the like would
+# be: load them from System32 at run time. COMCTL32 too, though the manifest
+# binds it: imported, it starts before main and loads uxtheme by name, from
+# the program's folder (seen under Wine).
+allowed='^(ADVAPI32|CLBCATQ|COMDLG32|DIFXAPI|GDI32|IMAGEHLP|IMM32|KERNEL32|MSCTF|MSVCRT|NORMALIZ|NSI|OLE32|OLEAUT32|PSAPI|RPCRT4|SECHOST|SETUPAPI|SHELL32|SHLWAPI|USER32|WLDAP32|WS2_32)\.DLL$'
 
 case $arch in
   win32) kind='PE32 executable (GUI) Intel 80386' objdump=i686-w64-mingw32-objdump ;;

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "platform/win32/input_box.h"
+#include "platform/win32/system_dlls.h"
 
 namespace slotmate::win32 {
 namespace {
@@ -69,7 +70,12 @@ int Win32Dialogs::ShowOpenFileDialog(platform::OpenFileNameRecord& record) {
   std::vector<char> file;
   std::vector<char> title;
   OPENFILENAMEA ofn = ToOpenFileNameA(record, file, title);
-  const int result = GetOpenFileNameA(&ofn);
+  // Loaded on first use, not imported: loading, the file dialog loads the
+  // common controls, which load theme DLLs by name (see system_dlls.cpp).
+  using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+  static const auto getOpenFileName =
+      DllFunction<GetOpenFileNameFn>(LoadSystemDll("comdlg32.dll"), "GetOpenFileNameA");
+  const int result = getOpenFileName != nullptr && getOpenFileName(&ofn);
   // The buffers go back whole, NULs included, as the record holds them.
   record.lpstrFile.assign(file.begin(), file.end());
   record.lpstrFileTitle.assign(title.begin(), title.end());

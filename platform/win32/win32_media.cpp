@@ -4,11 +4,20 @@
 
 #include <mmsystem.h>
 
+#include "platform/win32/system_dlls.h"
+
 namespace slotmate::win32 {
 
+// MCI lives in winmm.dll, which is not a KnownDLL: it is loaded from
+// System32 on first use (see system_dlls.cpp). Without it no drive answers,
+// and the disc watcher treats each query as unanswered.
 std::uint32_t Win32MediaControl::SendString(const std::string& command, char* reply,
                                             unsigned replyLength) {
-  return mciSendStringA(command.c_str(), reply, replyLength, nullptr);
+  using SendStringFn = MCIERROR(WINAPI*)(LPCSTR, LPSTR, UINT, HWND);
+  static const auto send =
+      DllFunction<SendStringFn>(LoadSystemDll("winmm.dll"), "mciSendStringA");
+  if (send == nullptr) return MCIERR_CANNOT_LOAD_DRIVER;
+  return send(command.c_str(), reply, replyLength, nullptr);
 }
 
 }  // namespace slotmate::win32

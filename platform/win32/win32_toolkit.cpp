@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_window.h"
@@ -42,9 +43,15 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
       underlinedFont_(MakeFont(dpi_, true)),
       lineHeight_(TextHeight(font_.get())),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls),
-                                ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The common controls are loaded here, after main has restricted the DLL
+  // search, not imported: loading, they load theme DLLs by name. Named, not
+  // given a path, they are the version the manifest asks for.
+  using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  if (const auto init =
+          DllFunction<InitFn>(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx"))
+    init(&controls);
   // The picture decoder and the shell want OLE on this thread.
   oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
 

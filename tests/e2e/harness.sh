@@ -100,7 +100,13 @@ start() { # EXE ARGS...: a program of C:\NAME in the background, its pid in $!
   (cd "$APP" && exec wine "$APP_WIN\\$1" "${@:2}" </dev/null >>"$OUT/${1%.exe}.out" \
     2>>"$OUT/${1%.exe}.err") &
 }
-start_slotmate() { start slotmate_e2e.exe && SLOTMATE=$!; }
+# start_slotmate [EXE]: slotmate_e2e.exe unless named. Wine looks in its
+# folder first for the DLLs in NATIVE_FIRST (winmm,uxtheme), as Windows would;
+# not in the stand-in's, which loads them there.
+start_slotmate() {
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES${NATIVE_FIRST:+;$NATIVE_FIRST=n,b}" \
+    start "${1:-slotmate_e2e.exe}" && SLOTMATE=$!
+}
 running() { kill -0 "$SLOTMATE" 2>/dev/null; }
 ended_with_0() { ! running && wait "$SLOTMATE"; }
 # The stand-in emulator logs the keys it gets to OUT/keys.log.

@@ -13,13 +13,14 @@ source "$(dirname "$0")/harness.sh"
 
 # The catalogue holds the sample game (SLUS-00453) and its card CARD, in this
 # journey's folder so that no earlier journey's switch can pass for its own;
-# the stand-in emulator and the program run, drive E: is empty.
-ready_to_switch() {
+# the stand-in emulator and the program (slotmate_e2e.exe or the EXE given)
+# run.
+ready_to_switch() { # [EXE]
   CARD="$APP_WIN\\Sample Game.mem"
   make_card "$CARD"
   catalogue 'SCUS-94491 Other Game'$'\t''C:\Cards\Other.mem' 'SLUS-00453 Sample Game'$'\t'"$CARD"
   check "the stand-in emulator shows its window" start_stand_in
-  start_slotmate
+  start_slotmate "$@"
   check "the main window shows" wait_until 15 shown "$MAIN"
 }
 
@@ -141,6 +142,23 @@ journey_tray() {
   eject_disc && start_slotmate && insert_disc SLUS_004.54
   check "the next start keeps the item: a second disc gets its own card" \
     wait_until 15 slot_is 'C:\VGS\SLUS-00454.mem'
+}
+
+# DLLs named like system ones beside the program are never loaded, though
+# Wine looks there first. Not version.dll: Wine looks for its own DLLs'
+# imports (user32's of it) there too, where Windows takes a KnownDLL's from
+# System32 only; no fault of the program's.
+journey_dlls() {
+  cp "$BUILD/slotmate.exe" "$BUILD"/e2e-dlls/*.dll "$APP/"
+  local exe NATIVE_FIRST=winmm,uxtheme,dwmapi
+  for exe in slotmate.exe slotmate_e2e.exe; do
+    # In before the start: Wine's MCI finds a disc in a CD-ROM drive always.
+    rm -f "$APP"/*.loaded && insert_disc SLUS_004.53
+    ready_to_switch "$exe"
+    check "$exe switches the disc" wait_until 8 keys_are "$SWITCH_KEYS"
+    check "no DLL beside $exe was loaded" not compgen -G "$APP/*.loaded"
+    wineserver -k && wineserver -w
+  done
 }
 
 e2e_paths "$(cd "$(dirname "$2")" && pwd)" "$2" || exit 1
