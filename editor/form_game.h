@@ -27,8 +27,9 @@ class formGame {
   // The boxes start empty unless the caller filled them before.
   void ShowModal();
 
-  // Writes a blank memory card at `filename`, creating its folders first.
-  // Returns false on failure and shows nothing.
+  // Writes a blank memory card at `filename`, creating its folders first,
+  // unless a card is there. True when a card is there afterwards; false on
+  // failure, and shows nothing.
   bool CreateMemoryCard(const std::string& filename);
 
   std::string OpenDialog(platform::Window& Form1, const std::string& Filter,

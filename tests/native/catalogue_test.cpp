@@ -106,6 +106,11 @@ TEST(Commands, KeysAndButtons) {
       {in(look, "file C:\\gt.mem=, select 1, answer 6, click btnSelect"),
        "select 1, " + ask + made + ", card C:\\gt.mem"},
       {in(look, "select 1, click btnSelect"), "select 1, " + ask},
+      // A card that cannot be examined may hold saves; one made meanwhile is kept.
+      {in(look, "locked C:\\gt.mem, select 1, click btnSelect"),
+       "select 1, box " + entry::CardNotExamined("C:\\gt.mem", "locked")},
+      {in(look, "select 1, answer 6, inbox file C:\\gt.mem=s, click btnSelect"),
+       "select 1, " + ask + ", mkdir C:\\gt.mem, card C:\\gt.mem"},
       {in(look, "select 1, answer 6, writes fail, click btnSelect"), "select 1, " + ask + made +
        ", box The memory card could not be created:\r\nC:\\gt.mem"},
       // A card that cannot be made leaves no folder made for it.

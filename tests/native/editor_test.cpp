@@ -50,7 +50,10 @@ TEST(Editor, SaveChecksTheEntry) {
                   {typed(ok, card + ", answer 7"), Q + N},
                   {typed(ok, card + ", answer 6, writes fail"), Q + made + N},
                   {typed(ok, card + "=, answer 6"), Q + made + ", " + yes},
-                  {typed(ok, card + "=, answer 7"), Q + N}});
+                  {typed(ok, card + "=, answer 7"), Q + N},
+                  {typed(ok, ", locked C:\\g.mem"),
+                   "box " + entry::CardNotExamined("C:\\g.mem", "locked") +
+                       ", focus txtPath" + no + ok}});
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ struct Machine : fakes::FakeSystem {
       if (step == "writes fail") failWrites = "Access is denied.";
       if (step == "writes work") failWrites.reset();
       if (verb == "reads") readFailsAt = std::atoi(arg.c_str() + 5);  // "reads fail N"
+      if (step == "out of memory") outOfMemory = true;                // at every read
+      if (verb == "locked") locked.insert(arg);
       if (verb == "folder") folders.insert(arg);
       if (verb == "announce") main().mediaChange(n);
       if (verb == "editorclose")

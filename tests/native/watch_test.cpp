@@ -33,7 +33,11 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     unread =
                         "box The game list could not be read whole from\r\n" + kGames +
                         "\r\n\r\nlocked\r\n\r\nSlotmate shows the games it could "
-                        "read, and will not save the list until it is started again.";
+                        "read, and will not save the list until it is started again.",
+                    unsafe = ", box " + notSaved +
+                             "It could not be read whole when Slotmate started, and "
+                             "saving now would lose the games that were not read." +
+                             quit;
   ExpectJournals(
       {{start, shown},
        {min + start, hidden},
@@ -63,20 +67,23 @@ TEST(MainWindow, StartTrayAndLifetime) {
        {start + ", close 0, close 3",
         shown + ", hide, tray delete, Minimized=True, quit, closed"},
        {start + ", taskbar", shown + ", tray add"},
-       // A tick while a poll shows a message box does not poll inside it.
-       {start + ", registry fails, inbox tick, insert E:, tick",
-        shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick"},
+       // A tick while a poll shows a message box does not poll inside it; a
+       // disc announced meanwhile is polled for when the box has gone.
+       {start + ", registry fails, inbox tick; announce 16, insert E:, tick",
+        shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, poll E:"},
        // A failed save at Exit asks before the rows are lost; No keeps the program.
        {start + ", change, writes fail, close 1", shown + save + unsaved + endAnyway},
        {start + ", change, writes fail, answer 1, answer 6, close 1",
         shown + save + unsaved + endAnyway + quit},
        {start + ", change, writes fail, close 3", shown + save + unsaved + quit},
-       // A list not read whole is kept as far as it was read, and never saved.
-       {"reads fail 4, games a\rbb\tC:\\b, start, change, close 2",
-        tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
-            "It could not be read whole when Slotmate started, and saving now would lose "
-            "the games that were not read." +
-            quit},
+       // A list not read whole (or not even examined) is kept as far as it was
+       // read, in place before the box, whose ticks poll; it is never saved.
+       {"reads fail 44, insert E:, inbox tick, games " + kOneGame + kOneGame +
+            ", start, change, close 2",
+        tray + tip + unread + ", tick, " + poll + switched + poll + front + unsafe},
+       {"locked " + kGames + ", " + start + ", change, close 2",
+        tray + "tip 0 games listed, " + unread + ", " + poll + front + unsafe},
+       {"out of memory, " + start + ", change, close 2", tray + poll + front + unsafe},
        {"set Hidden=True, " + start + ", taskbar, tick, shift, tick, tick, taskbar",
         tip + poll + front +
             ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
