@@ -157,6 +157,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   for (WPARAM event :
        {DBT_DEVICEARRIVAL, DBT_DEVICEQUERYREMOVE, DBT_DEVICEREMOVECOMPLETE})
     SendMessageA(hwnd, WM_DEVICECHANGE, event, LPARAM(&volume));
+  volume.dbch_size = sizeof(DEV_BROADCAST_HDR);  // too short to be a volume's
+  SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   volume.dbcv_flags = 0;  // a network drive, not a disc
   SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   EXPECT_EQ(events, "");
@@ -171,6 +173,31 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   EXPECT_EQ(std::pair(GetTextColor(dc), GetBkColor(dc)),
             std::pair(RGB(0, 0, 255), GetSysColor(COLOR_BTNFACE)));
   DeleteDC(dc);
+}
+
+// A list with room for `room` more rows refuses the rest, as a full one does.
+WNDPROC listProcedure;
+int room;
+LRESULT CALLBACK ListWithRoom(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool adds = message == LB_ADDSTRING || message == LB_INSERTSTRING;
+  if (adds && room-- <= 0) return LB_ERRSPACE;
+  return CallWindowProcW(listProcedure, hwnd, message, wParam, lParam);
+}
+
+// A refused row changes neither copy of the rows, and throws.
+TEST_F(ProgramTest, AFullListKeepsItsRows) {
+  HWND list = HwndOf(main.lstGames);
+  listProcedure = WNDPROC(SetWindowLongPtrW(list, GWLP_WNDPROC, LONG_PTR(&ListWithRoom)));
+  room = 2;  // "a", then "b" of "b" and "c"
+  main.lstGames.AddItems({"a"});
+  EXPECT_ANY_THROW(main.lstGames.AddItems({"b", "c"}));
+  EXPECT_ANY_THROW(main.lstGames.AddItem("d"));
+  EXPECT_ANY_THROW(main.lstGames.SetItem(0, "e"));
+  char text[4] = {};
+  SendMessageA(list, LB_GETTEXT, 0, LPARAM(text));
+  EXPECT_EQ(main.lstGames.Items(), std::vector<std::string>{"a"});
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+  EXPECT_STREQ(text, "a");
 }
 
 // The user's part while a dialog runs its modal loop: run every 10 ms until true.
