@@ -23,7 +23,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_root=${SLOTMATE_BUILD:-$root/build}
-build=$build_root/windows
+source scripts/wine-env.sh
+arch=$(wine_shown_arch) why=$(wine_cannot_run win32)
+cpu=$(mingw_cpu "$arch")
+build=$build_root/$arch
 work=$build_root/bench
 readonly STARTS=5 BIG_STARTS=3 INSERTIONS=10 ANNOUNCE_RUNS=5
 readonly CAPTION="Slotmate 1.0c" BARE_CAPTION="Bare Window"
@@ -31,24 +34,25 @@ began=$SECONDS
 
 say() { echo "[$((SECONDS - began))s] $*" >&2; }
 
-for tool in Xvfb xdotool wine wineserver i686-w64-mingw32-strip; do
+for tool in Xvfb xdotool wine wineserver "$cpu-w64-mingw32-strip"; do
   command -v "$tool" >/dev/null || {
     echo "figures.sh: $tool is not installed (scripts/install-deps.sh installs it)" >&2
     exit 1
   }
 done
 
+say "measuring the ${arch#win}-bit build${why:+; not the 32-bit one: $why}"
 say "building"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$cpu.cmake" >/dev/null
 cmake --build "$build" -j2 --target slotmate slotmate_e2e stand_in_emulator \
   announce_media slotmate_win32_bench bare_window tray_holder >"$build_root/bench-build.log" 2>&1 || {
   cat "$build_root/bench-build.log" >&2
   exit 1
 }
 
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
+wine_use "$arch"
+export WINEPREFIX=$work/prefix
 rm -rf "$work"
 mkdir -p "$work/disc" "$work/staging"
 raw=$work/figures.log
@@ -81,7 +85,7 @@ export DISPLAY=:$display
 
 say "making the prefix on display $DISPLAY"
 SLOTMATE_WINE_TEMPLATE=$build_root/.wine-template-bench \
-  scripts/make-prefix.sh "$WINEPREFIX" --graphics x11 --cdrom "e:$work/disc" \
+  scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$work/disc" \
   >"$work/make-prefix.log" 2>&1
 # One persistent server, so that each program pays only its own start.
 wineserver -p300 </dev/null >/dev/null 2>&1
@@ -261,7 +265,7 @@ size() { stat -c %s "$1"; }
 stripped_size() {
   local copy
   copy=$(mktemp "$work/stripped.XXXXXX")
-  i686-w64-mingw32-strip -o "$copy" "$1"
+  "$cpu-w64-mingw32-strip" -o "$copy" "$1"
   size "$copy"
   rm -f "$copy"
 }
@@ -282,6 +286,8 @@ med_max() {
     "max $(seconds "$(printf '%s\n' "${values[@]}" | maximum)")"
 }
 
+echo "The ${arch#win}-bit build (build/$arch)${why:+; not the 32-bit one: $why}:"
+echo
 cat <<EOF
 | Figure | Slotmate | Baseline | How measured |
 |---|---|---|---|
@@ -290,7 +296,7 @@ cat <<EOF
 | Resident memory | $(megabytes "$slot_rss") | $(megabytes "$bare_rss") (bare window) | VmRSS of the running process (from \`/proc\`) 1 s after its window shows, $sample_games games loaded; median of $STARTS |
 | Resident memory, 32,767 games | $(megabytes "$big_rss") | $(megabytes "$bare_rss") (bare window) | the same with the largest catalogue |
 | Executable size | $(kilobytes "$slot_size") | $(kilobytes "$bare_size") (bare window) | \`slotmate.exe\` as built (Release, static C++ runtime) |
-| Executable size, stripped | $(kilobytes "$slot_stripped") | $(kilobytes "$bare_stripped") (bare window) | a copy stripped with \`i686-w64-mingw32-strip\` |
+| Executable size, stripped | $(kilobytes "$slot_stripped") | $(kilobytes "$bare_stripped") (bare window) | a copy stripped with \`$cpu-w64-mingw32-strip\` |
 | Card switch, disc found by the poll | $(med_max "${polled[@]}") | median 1.50 s, max 3.00 s (a 3 s poll's wait alone, expected) | from moving \`SYSTEM.CNF\` into E:'s folder until the stand-in emulator logs its first key; $INSERTIONS insertions, each 0-3 s (random) after the program saw the previous disc out; \`slotmate_e2e.exe\` |
 | Card switch, disc announced | $(med_max "${announced[@]}") | $(med_max "${announce_alone[@]}") (\`announce_media.exe\` alone) | the same, with \`announce_media.exe E:\` run right after the file is written (\`--removed\` after each eject); baseline: the announcement for a drive the program does not watch, $ANNOUNCE_RUNS runs |
 | Load 32,767 games into the list | $(millis "$load_ms") | $(millis "$read_ms") (plain read) | \`slotmate_win32_bench.exe\`: \`LoadGames\` with the real list box, median of 7 |

@@ -7,7 +7,7 @@
 
 namespace slotmate {
 
-inline constexpr std::uint32_t kOpenFileNameSize = 76;
+inline constexpr std::uint32_t kOpenFileNameSize = platform::kOpenFileName400Size;
 inline constexpr std::uint32_t kOfnFileMustExist = 0x1000;
 inline constexpr std::uint32_t kOfnHideReadOnly = 0x4;
 // Room for a path of 254 characters and its terminating NUL.

@@ -17,8 +17,12 @@ inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// The fields of the 76-byte OPENFILENAMEA record that the program fills; the
-// text buffers are held as strings of their full length, NULs included.
+// The size that asks for the Windows NT 4.00 form of OPENFILENAMEA: its size in
+// a 32-bit build. A 64-bit build hands the system that form's own, larger size.
+inline constexpr std::uint32_t kOpenFileName400Size = 76;
+
+// The fields of the OPENFILENAMEA record that the program fills; the text
+// buffers are held as strings of their full length, NULs included.
 struct OpenFileNameRecord {
   std::uint32_t lStructSize = 0;
   WindowHandle hwndOwner = 0;

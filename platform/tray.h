@@ -13,7 +13,8 @@ inline constexpr std::uint32_t kNifMessage = 1;
 inline constexpr std::uint32_t kNifIcon = 2;
 inline constexpr std::uint32_t kNifTip = 4;
 
-// The first, 88-byte form of NOTIFYICONDATAA, field for field.
+// The first form of NOTIFYICONDATAA, field for field (88 bytes in a 32-bit
+// build; the Windows layer hands the system its size for the build).
 struct NotifyIconData {
   std::uint32_t cbSize = 0;
   WindowHandle hWnd = 0;

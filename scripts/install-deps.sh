@@ -1,13 +1,15 @@
 #!/bin/bash
 # Installs what building and testing Slotmate need on Debian 12, as root:
-# the native toolchain and GoogleTest, mingw-w64 for 32-bit Windows, Wine
-# with its 32-bit half (i386 multiarch), and Xvfb, xdotool and ImageMagick
-# for the end-to-end tests, zip for the release, clang with libFuzzer for the
-# fuzz targets. Does nothing when everything is already there.
+# the native toolchain and GoogleTest, mingw-w64 for 32- and 64-bit Windows,
+# Wine with its 64-bit loader (which runs on every x86_64 kernel) and its
+# 32-bit half (i386 multiarch; it runs only where the kernel runs 32-bit
+# programs), and Xvfb, xdotool and ImageMagick for the end-to-end tests, zip
+# for the release, clang with libFuzzer for the fuzz targets. Does nothing
+# when everything is already there.
 set -euo pipefail
 
 packages=(cmake make g++ libgtest-dev googletest libbenchmark-dev clang-format
-  mingw-w64 g++-mingw-w64-i686 wine wine64 wine32:i386
+  mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
   fonts-wine xvfb xauth xdotool x11-utils imagemagick file
   zip unzip clang libclang-rt-14-dev)
 

@@ -1,8 +1,11 @@
 #!/bin/bash
-# Makes (or updates) a private 32-bit Wine prefix for Slotmate's tests.
+# Makes (or updates) a private Wine prefix for Slotmate's tests.
 #
-#   make-prefix.sh PREFIX [--graphics null|x11] [--dpi N] [--cdrom LETTER:DIR]...
+#   make-prefix.sh PREFIX [--arch win32|win64] [--graphics null|x11] [--dpi N]
+#                  [--cdrom LETTER:DIR]...
 #
+#   --arch            the kind of programs the prefix runs: win32 (the default)
+#                     or win64.
 #   --graphics null   windows work without any X server (HKCU\Software\Wine\
 #                     Drivers\Graphics = null); x11 draws on $DISPLAY (Xvfb).
 #   --dpi N           the screen's dots per inch (96 unless set; 120 is "125%").
@@ -12,28 +15,32 @@
 # Safe to run again on the same prefix: it only (re)applies the settings.
 # A fresh prefix is copied from a template made once with wineboot (about 2 s
 # instead of about 10); the template lives in SLOTMATE_WINE_TEMPLATE, by
-# default ".wine-template" beside PREFIX.
+# default ".wine-template-ARCH" beside PREFIX.
 #
-# Run Wine in the prefix with the same environment as here:
-#   WINEPREFIX=PREFIX WINEARCH=win32 WINEDEBUG=-all
-#   WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
-# (no Mono or Gecko prompts, no menu entries, no crash debugger that could
-# hang a test or turn a crash into a zero exit code).
+# Run Wine in the prefix with the same environment as here: WINEPREFIX=PREFIX
+# and what wine_use ARCH of scripts/wine-env.sh sets.
 set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
 
 usage() {
-  sed -n '2,10p' "$0" >&2
+  sed -n '2,12p' "$0" >&2
   exit 2
 }
 
 [[ $# -ge 1 ]] || usage
 prefix=$1
 shift
+arch=win32
 graphics=""
 dpi=""
 cdroms=()
 while [[ $# -gt 0 ]]; do
   case $1 in
+    --arch)
+      [[ $# -ge 2 && ($2 == win32 || $2 == win64) ]] || usage
+      arch=$2
+      shift 2
+      ;;
     --graphics)
       [[ $# -ge 2 && ($2 == null || $2 == x11) ]] || usage
       graphics=$2
@@ -56,9 +63,7 @@ done
 mkdir -p "$(dirname "$prefix")"
 prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
 
-export WINEARCH=win32
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
+wine_use "$arch"
 
 # Builds the template once; concurrent callers wait for the first.
 ensure_template() {
@@ -75,7 +80,7 @@ ensure_template() {
 }
 
 if [[ ! -f $prefix/system.reg ]]; then
-  template=${SLOTMATE_WINE_TEMPLATE:-$(dirname "$prefix")/.wine-template}
+  template=${SLOTMATE_WINE_TEMPLATE:-$(dirname "$prefix")/.wine-template-$arch}
   ensure_template "$template"
   rm -rf "$prefix"
   cp -a "$template" "$prefix"
@@ -84,9 +89,13 @@ if [[ ! -f $prefix/system.reg ]]; then
 fi
 
 export WINEPREFIX=$prefix
-# A 64-bit prefix (made elsewhere) keeps drive types in its 64-bit view only.
+grep -q "^#arch=$arch" "$prefix/system.reg" || {
+  echo "make-prefix.sh: $prefix is not a $arch prefix" >&2
+  exit 1
+}
+# A 64-bit prefix keeps drive types in its 64-bit view only.
 reg_view=()
-if grep -q '^#arch=win64' "$prefix/system.reg"; then
+if [[ $arch == win64 ]]; then
   reg_view=(/reg:64)
 fi
 

@@ -32,12 +32,17 @@ case ${1:-} in
 esac
 scripts/install-deps.sh
 
-cmake -S . -B "$build/windows" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/windows" -j"$(nproc)" --target slotmate stand_in_emulator >/dev/null
+# The 32-bit build, which players on any Windows take, where this machine
+# runs it; the 64-bit build where the kernel refuses 32-bit programs.
+source scripts/wine-env.sh
+arch=$(wine_shown_arch) why=$(wine_cannot_run win32)
+echo "run.sh: showing the ${arch#win}-bit build${why:+; not the 32-bit one: $why}"
+cmake -S . -B "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" >/dev/null
+cmake --build "$build/$arch" -j"$(nproc)" --target slotmate stand_in_emulator >/dev/null
 
-export WINEPREFIX=$out/prefix WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
+wine_use "$arch"
+export WINEPREFIX=$out/prefix
 rm -rf "$out"
 mkdir -p "$out/disc"
 cp scripts/sample/system.cnf "$out/disc/SYSTEM.CNF"
@@ -56,11 +61,11 @@ if [[ -z ${DISPLAY:-} || -n $screenshots ]]; then
   sleep 1
 fi
 
-scripts/make-prefix.sh "$WINEPREFIX" --graphics x11 --cdrom "e:$out/disc" >/dev/null
+scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$out/disc" >/dev/null
 app=$WINEPREFIX/drive_c/Slotmate
 cards=$WINEPREFIX/drive_c/VGS
 mkdir -p "$app"
-cp "$build/windows/slotmate.exe" "$app/"
+cp "$build/$arch/slotmate.exe" "$app/"
 scripts/sample-catalogue.sh "$app/games.txt" "$cards" 'C:\VGS'
 
 key='HKCU\SOFTWARE\Connectix\Connectix Virtual Game Station\Memory Cards'
@@ -73,7 +78,7 @@ echo "Bank 00 Slot 00 before: $(card_value || true)"
 [[ -n $(card_value || true) ]] || echo "  (not set)"
 
 keys=$out/stand-in-keys.txt
-wine "$build/windows/stand_in_emulator.exe" "$(winepath -w "$keys")" </dev/null >/dev/null 2>&1 &
+wine "$build/$arch/stand_in_emulator.exe" "$(winepath -w "$keys")" </dev/null >/dev/null 2>&1 &
 for _ in $(seq 50); do grep -q ready "$keys" 2>/dev/null && break; sleep 0.2; done
 
 (cd "$app" && wine slotmate.exe </dev/null >/dev/null 2>&1) &

@@ -3,10 +3,12 @@
 #   1. the program's logic natively against in-memory fakes (also with ASan
 #      and UBSan),
 #   2. the Windows layer for real under Wine,
-#   3. the real program end to end under Wine and Xvfb;
-# then checks the release zip and runs the parsers' fuzz targets briefly.
+#   3. the real program end to end under Wine and Xvfb,
+# tiers 2 and 3 on each Windows build (32- and 64-bit) this machine runs;
+# then checks the release zips and runs the parsers' fuzz targets briefly.
 # Installs what is missing first (see install-deps.sh). Build trees go to
-# ./build (or $SLOTMATE_BUILD).
+# ./build (or $SLOTMATE_BUILD). SLOTMATE_WINE_ARCH=win64 runs the Wine tiers
+# on the 64-bit build only, as a machine that refuses 32-bit programs does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -53,30 +55,49 @@ cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSLOTMATE_SANITIZE=ON 
 cmake --build "$build/sanitize" -j"$jobs" --target slotmate_tests
 run_ctest --test-dir "$build/sanitize" -j"$jobs"
 
-step "Windows build"
-cmake -S . -B "$build/windows" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/windows" -j"$jobs"
-scripts/check-exe.sh "$build/windows/slotmate.exe"
+# Both Windows builds are always built and checked; the Wine tiers run on
+# each build this machine can run (a kernel may refuse 32-bit programs).
+source scripts/wine-env.sh
+runnable=() not_run=""
+for arch in win32 win64; do
+  step "Windows build ($arch)"
+  cmake -S . -B "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" >/dev/null
+  cmake --build "$build/$arch" -j"$jobs"
+  scripts/check-exe.sh "$arch" "$build/$arch/slotmate.exe"
+  why=$(wine_cannot_run "$arch")
+  if [[ -z $why ]]; then runnable+=("$arch"); else not_run+="; not on $arch: $why"; fi
+done
+step "Windows tiers run on: ${runnable[*]:-no build}$not_run"
+[[ ${#runnable[@]} -gt 0 ]] || failed=$((failed + 1))
 
-step "Tier 2: Windows tests under Wine"
-run_ctest --test-dir "$build/windows" -LE e2e
+for arch in "${runnable[@]}"; do
+  step "Tier 2: Windows tests under Wine ($arch)"
+  run_ctest --test-dir "$build/$arch" -LE e2e
 
-step "Tier 3: end-to-end tests under Wine and Xvfb"
-run_ctest --test-dir "$build/windows" -L e2e
+  step "Tier 3: end-to-end tests under Wine and Xvfb ($arch)"
+  run_ctest --test-dir "$build/$arch" -L e2e
+done
 
-step "Release zip: the stripped program and README.txt, nothing else"
-zip=$(scripts/release.sh "$build/windows" | tee /dev/stderr | tail -n 1)
-exe=$build/release-check/slotmate.exe
-rm -rf "$build/release-check" && unzip -q "$zip" -d "$build/release-check"
-scripts/check-exe.sh "$exe"
-[[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt" ]] &&
-  file -b "$exe" | grep -q stripped && (($(stat -c %s "$exe") < 600 * 1024)) &&
-  ! grep -qv $'\r$' "$build/release-check/README.txt" || {
-  echo "test.sh: the zip must hold a stripped slotmate.exe under 600 KB and a CR LF README.txt" >&2
-  unzip -l "$zip" >&2
-  exit 1
-}
+step "Release zips: the stripped program and README.txt, nothing else"
+# The zips' paths are taken from standard output; the progress goes to the
+# log as it comes.
+mapfile -t zips < <(scripts/release.sh "$build")
+[[ ${#zips[@]} -eq 2 ]] || { echo "test.sh: release.sh made no zips" >&2 && exit 1; }
+for zip in "${zips[@]}"; do
+  arch=$(basename "$zip" .zip) arch=${arch##*-}
+  check=$build/release-check/$arch exe=$build/release-check/$arch/slotmate.exe
+  rm -rf "$check" && unzip -q "$zip" -d "$check"
+  scripts/check-exe.sh "$arch" "$exe"
+  [[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt" ]] &&
+    file -b "$exe" | grep -q stripped && (($(stat -c %s "$exe") < 600 * 1024)) &&
+    ! grep -qv $'\r$' "$check/README.txt" || {
+    echo "test.sh: $zip must hold a stripped slotmate.exe under 600 KB and a CR LF README.txt" >&2
+    unzip -l "$zip" >&2
+    exit 1
+  }
+  echo "$zip: checked"
+done
 
 step "Fuzzing the parsers for a few seconds each (libFuzzer, clang)"
 CC=clang CXX=clang++ cmake -S . -B "$build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -16,6 +16,13 @@ std::vector<char> TextBuffer(const std::string& text, std::uint32_t maxLength) {
   return buffer;
 }
 
+// The record's size for this build: the 4.00 form is 76 bytes in a 32-bit
+// build and larger in a 64-bit one, whose system refuses the 32-bit size.
+static_assert(sizeof(void*) != 4 || OPENFILENAME_SIZE_VERSION_400A == 76);
+DWORD NativeSize(std::uint32_t size) {
+  return size == platform::kOpenFileName400Size ? OPENFILENAME_SIZE_VERSION_400A : size;
+}
+
 const char* OrNull(const std::string& text) {
   return text.empty() ? nullptr : text.c_str();
 }
@@ -28,7 +35,7 @@ OPENFILENAMEA ToOpenFileNameA(const platform::OpenFileNameRecord& record,
   fileBuffer = TextBuffer(record.lpstrFile, record.nMaxFile);
   titleBuffer = TextBuffer(record.lpstrFileTitle, record.nMaxFileTitle);
   OPENFILENAMEA ofn{};
-  ofn.lStructSize = record.lStructSize;
+  ofn.lStructSize = NativeSize(record.lStructSize);
   ofn.hwndOwner = reinterpret_cast<HWND>(record.hwndOwner);
   ofn.hInstance = reinterpret_cast<HINSTANCE>(record.hInstance);
   // The filter holds NULs of its own; data() keeps every byte.

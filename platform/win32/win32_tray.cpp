@@ -10,8 +10,9 @@
 namespace slotmate::win32 {
 
 // The program fills the first form of the record; every shell since Windows 95
-// accepts it, and newer fields stay unused.
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+// accepts it, and newer fields stay unused. It is 88 bytes in a 32-bit build;
+// a 64-bit build's pointers make it larger, whatever size the caller names.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 constexpr std::size_t kFirstTipSize = sizeof(platform::NotifyIconData{}.szTip);
 static_assert(offsetof(NOTIFYICONDATAA, szTip) + kFirstTipSize ==
               NOTIFYICONDATAA_V1_SIZE);

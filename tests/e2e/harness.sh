@@ -8,13 +8,12 @@
 # `teardown` ends them. Screenshots, the stand-in's key log and the
 # programs' output go to BUILD/e2e-output/NAME. E2E_KEEP=1 keeps the prefix.
 
-export WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
 readonly MAIN='^Slotmate 1\.0c$' GAME='^Game$' MESSAGE='^Slotmate$' TRAY='^Wine System Tray$'
 readonly CARDS_KEY='HKCU\SOFTWARE\Connectix\Connectix Virtual Game Station\Memory Cards'
 # The key downs of one switch: Enter, Alt+E (Alt, then E), Up, Enter, Enter.
 readonly SWITCH_KEYS='down 0x0D sysdown 0x12 sysdown 0x45 down 0x26 down 0x0D down 0x0D'
 E2E_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)
+source "$E2E_SCRIPTS/wine-env.sh"
 FAILURES=0
 
 check() { # DESCRIPTION COMMAND...
@@ -29,8 +28,9 @@ wait_until() { # SECONDS COMMAND...: polls until COMMAND succeeds, to the micros
   done
 }
 
-e2e_paths() { # BUILD_FOLDER
-  BUILD=$1 WORK=$1/e2e-work
+e2e_paths() { # BUILD_FOLDER SLOTMATE_E2E_EXE: the journeys run the build's kind of Wine
+  BUILD=$1 WORK=$1/e2e-work ARCH=$(wine_arch_of "$2") || return 1
+  wine_use "$ARCH"
   DISC=$WORK/disc-e
   export WINEPREFIX=$WORK/prefix
 }
@@ -55,8 +55,8 @@ e2e_setup() {
   kill -0 "$(<"$WORK/xvfb.pid")" || { echo "FAIL: Xvfb did not start" && return 1; }
   echo ":$number" >"$WORK/display"
   # The template is the one the Windows tests' prefix is copied from.
-  SLOTMATE_WINE_TEMPLATE=$BUILD/.wine-template "$E2E_SCRIPTS/make-prefix.sh" "$WINEPREFIX" \
-    --graphics x11 --cdrom "e:$DISC" >"$WORK/make-prefix.log" 2>&1 ||
+  SLOTMATE_WINE_TEMPLATE=$BUILD/.wine-template-$ARCH "$E2E_SCRIPTS/make-prefix.sh" \
+    "$WINEPREFIX" --arch "$ARCH" --graphics x11 --cdrom "e:$DISC" >"$WORK/make-prefix.log" 2>&1 ||
     { cat "$WORK/make-prefix.log" && echo "FAIL: could not make the prefix" && return 1; }
   echo "display $(<"$WORK/display"), prefix $WINEPREFIX"
 }

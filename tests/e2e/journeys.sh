@@ -117,7 +117,7 @@ journey_tray() {
   check "the icon leaves the tray" wait_until 5 hidden "$TRAY"
 }
 
-e2e_paths "$(cd "$(dirname "$2")" && pwd)"
+e2e_paths "$(cd "$(dirname "$2")" && pwd)" "$2" || exit 1
 case $1 in
   setup) e2e_setup ;;
   teardown) e2e_teardown ;;
