@@ -157,7 +157,7 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   for (WPARAM event :
        {DBT_DEVICEARRIVAL, DBT_DEVICEQUERYREMOVE, DBT_DEVICEREMOVECOMPLETE})
     SendMessageA(hwnd, WM_DEVICECHANGE, event, LPARAM(&volume));
-  volume.dbch_size = sizeof(DEV_BROADCAST_HDR);  // too short to be a volume's
+  volume.dbcv_size = sizeof(DEV_BROADCAST_HDR);  // too short to be a volume's
   SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   volume.dbcv_flags = 0;  // a network drive, not a disc
   SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
