@@ -1,7 +1,7 @@
 #include "app/form_slotmate.h"
 
 #include "app/main_window_layout.h"
-#include "app/product.h"
+#include "common/product.h"
 #include "editor/form_game.h"
 
 namespace slotmate {

@@ -16,7 +16,9 @@ class formGame;
 // lstGames), the disc watcher's state, the tray icon and the game editor.
 // Its procedures are spread over the folders of their subsystems: start-up
 // and the tray shell in app/, the disc watcher and card switcher in watch/,
-// the catalogue file and commands in catalogue/.
+// the catalogue file and commands in catalogue/. That is why those folders,
+// and the game editor that reads and changes the rows, include this header
+// from app/; nothing else below app/ does.
 class formSlotmate {
  public:
   explicit formSlotmate(platform::Platform& platform);

@@ -1,6 +1,6 @@
 #include "app/main_window_layout.h"
 
-#include "app/product.h"
+#include "common/product.h"
 
 namespace slotmate::layout {
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "app/form_slotmate.h"
-#include "app/product.h"
-#include "app/skip_on_failure.h"
+#include "common/product.h"
+#include "common/skip_on_failure.h"
 #include "registry/settings.h"
 
 namespace slotmate {

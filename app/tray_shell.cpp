@@ -1,8 +1,8 @@
-#include "app/flag_guard.h"
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
-#include "app/product.h"
-#include "app/skip_on_failure.h"
+#include "common/flag_guard.h"
+#include "common/product.h"
+#include "common/skip_on_failure.h"
 #include "registry/settings.h"
 
 namespace slotmate {

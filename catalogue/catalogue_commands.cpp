@@ -1,6 +1,6 @@
 #include "app/form_slotmate.h"
-#include "app/skip_on_failure.h"
 #include "catalogue/catalogue_line.h"
+#include "common/skip_on_failure.h"
 #include "editor/entry_rules.h"
 #include "editor/form_game.h"
 

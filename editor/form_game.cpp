@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "app/form_slotmate.h"
-#include "app/product.h"
-#include "app/skip_on_failure.h"
 #include "catalogue/catalogue_line.h"
+#include "common/product.h"
+#include "common/skip_on_failure.h"
 #include "editor/entry_rules.h"
 #include "editor/game_window_layout.h"
 #include "editor/memory_card.h"

@@ -1,6 +1,6 @@
 #include "editor/game_window_layout.h"
 
-#include "app/resources/resource_ids.h"
+#include "common/resource_ids.h"
 
 namespace slotmate::layout {
 namespace {

@@ -1,6 +1,6 @@
 #include "registry/set_key_value.h"
 
-#include "app/skip_on_failure.h"
+#include "common/skip_on_failure.h"
 
 namespace slotmate {
 namespace {

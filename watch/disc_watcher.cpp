@@ -2,9 +2,9 @@
 #include <cctype>
 #include <string>
 
-#include "app/flag_guard.h"
 #include "app/form_slotmate.h"
-#include "app/skip_on_failure.h"
+#include "common/flag_guard.h"
+#include "common/skip_on_failure.h"
 
 namespace slotmate {
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_dialogs.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "platform/win32/input_box.h"
 
@@ -18,9 +19,11 @@ std::vector<char> TextBuffer(const std::string& text, std::uint32_t maxLength) {
 
 // The record's size for this build: the 4.00 form is 76 bytes in a 32-bit
 // build and larger in a 64-bit one, whose system refuses the 32-bit size.
-static_assert(sizeof(void*) != 4 || OPENFILENAME_SIZE_VERSION_400A == 76);
+constexpr std::size_t k400Size =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+static_assert(sizeof(void*) != 4 || k400Size == platform::kOpenFileName400Size);
 DWORD NativeSize(std::uint32_t size) {
-  return size == platform::kOpenFileName400Size ? OPENFILENAME_SIZE_VERSION_400A : size;
+  return size == platform::kOpenFileName400Size ? DWORD(k400Size) : size;
 }
 
 const char* OrNull(const std::string& text) {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/resources/resource_ids.h"
+#include "common/resource_ids.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_menu.h"
 #include "platform/win32/win32_picture.h"

@@ -1,7 +1,7 @@
 // Start-up, the disc watcher, the card switcher, the tray and the program's
 // lifetime, told by what the program does.
 
-#include "app/product.h"
+#include "common/product.h"
 #include "native/machine.h"
 #include "registry/set_key_value.h"
 #include "watch/key_string.h"
