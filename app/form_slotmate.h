@@ -106,10 +106,13 @@ class formSlotmate {
   bool nudgedEmulator_ = false;       // keys have been sent to the emulator
   bool catalogueIncomplete_ = false;  // games.txt could not be read whole
   bool polling_ = false;              // Timer1_Timer is running
+  bool announcedInPoll_ = false;      // a disc was announced while it ran
   // Each drive's last answer to the media query: a drive that does not
   // answer keeps its own, never another drive's.
   std::map<std::string, bool> driveHasMedia_;
 
+  // One pass over the drives, for Timer1_Timer.
+  void PollDrives();
   void SetListToolTip();
   int ShowMessage(const std::string& text, std::uint32_t style);
   void Inform(const std::string& text);

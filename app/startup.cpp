@@ -71,7 +71,7 @@ void formSlotmate::Initialize() {
 }
 
 bool formSlotmate::FileExists(const std::string& path) {
-  auto length = platform_.files.Length(path);
+  const auto length = platform_.files.Length(path).bytes;
   return length && *length > 0;
 }
 

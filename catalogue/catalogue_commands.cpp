@@ -1,6 +1,7 @@
 #include "app/form_slotmate.h"
 #include "catalogue/catalogue_line.h"
 #include "common/skip_on_failure.h"
+#include "editor/entry_rules.h"
 #include "editor/form_game.h"
 
 namespace slotmate {
@@ -38,13 +39,18 @@ void formSlotmate::btnDel_Click() {
 }
 
 // Applies the selected game's card, offering to create it when it is
-// missing. A card that cannot be created is reported, and nothing is applied.
+// missing. A card that cannot be created is reported, and nothing is applied;
+// so is one that cannot be examined, which may hold saves.
 void formSlotmate::btnSelect_Click() {
   if (ApplyCard()) return;
+  const std::string card = GetCardPath();
+  if (auto failure = platform_.files.Length(card).failure) {
+    Inform(entry::CardNotExamined(card, *failure));
+    return;
+  }
   if (ShowMessage("Do you want to create this memory card?",
                   platform::kMbYesNo | platform::kMbIconQuestion) != platform::kIdYes)
     return;
-  const std::string card = GetCardPath();
   if (card.empty()) {
     Inform(
         "There is no memory card to create: select a game that has a memory card path.");

@@ -8,6 +8,9 @@ add_executable(slotmate_tests ${SLOTMATE_NATIVE_TESTS})
 target_include_directories(slotmate_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(slotmate_tests PRIVATE slotmate_logic GTest::gtest_main)
 gtest_discover_tests(slotmate_tests DISCOVERY_TIMEOUT 60)
+# The release script refuses a tree that is not its commit.
+add_test(NAME release_refuses_changes
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/release_refuses_changes.sh)
 
 find_package(benchmark QUIET)
 file(GLOB SLOTMATE_NATIVE_BENCH CONFIGURE_DEPENDS bench/native_*.cpp)

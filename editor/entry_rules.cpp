@@ -66,6 +66,11 @@ std::string CleanFileName(std::string_view text) {
   return clean;
 }
 
+std::string CardNotExamined(const std::string& path, const std::string& reason) {
+  return "The memory card could not be checked:\r\n" + path + "\r\n\r\n" + reason +
+         "\r\n\r\nSlotmate leaves it as it is.";
+}
+
 std::string NewGameTitle(int rows) { return "New Game " + std::to_string(rows + 1); }
 
 std::string ProposedCardPath(std::string_view title) {

@@ -42,6 +42,10 @@ bool InvalidPath(std::string_view path);
 // and control characters).
 std::string CleanFileName(std::string_view text);
 
+// What the user is told when something at a card's path cannot be examined:
+// it may be a card, so it is neither offered for creation nor replaced.
+std::string CardNotExamined(const std::string& path, const std::string& reason);
+
 // The title given to a game added from the disc when none was typed.
 std::string NewGameTitle(int rows);
 // Where a game's memory card goes when it has none yet.

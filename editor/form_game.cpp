@@ -110,6 +110,8 @@ bool formGame::ValidateEntry() {
   TrimBox(txtPath);
   const std::string path = txtPath.Text();
   if (FileExists(path)) return true;
+  if (auto failure = platform_.files.Length(path).failure)
+    return Refuse(entry::CardNotExamined(path, *failure), txtPath);
 
   if (ShowMessage(entry::kCreateCardQuestion,
                   platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdYes)
@@ -121,12 +123,13 @@ bool formGame::ValidateEntry() {
 bool formGame::InvalidPath(const std::string& path) { return entry::InvalidPath(path); }
 
 bool formGame::FileExists(const std::string& path) {
-  auto length = platform_.files.Length(path);
+  const auto length = platform_.files.Length(path).bytes;
   return length && *length > 0;
 }
 
-// A card that cannot be written leaves no trace: the folders made for it go
-// again, and folders that were there before stay.
+// A card is only ever written where none is: one that appeared meanwhile is
+// kept, and counts as made. A card that cannot be written leaves no trace:
+// the folders made for it go again, and folders that were there before stay.
 bool formGame::CreateMemoryCard(const std::string& filename, std::string* why) {
   auto& files = platform_.files;
   std::vector<std::string> made;
@@ -135,8 +138,8 @@ bool formGame::CreateMemoryCard(const std::string& filename, std::string* why) {
       if (!files.FolderExists(folder)) made.push_back(folder);
     // A folder that cannot be made shows up as a failed write below.
     files.MakeSureDirectoryPathExists(filename);
-    const auto failure = files.ReplaceWhole(filename, BlankMemoryCardImage());
-    if (!failure) return true;
+    const auto failure = files.CreateNew(filename, BlankMemoryCardImage());
+    if (!failure || FileExists(filename)) return true;
     if (why) *why = *failure;
   } catch (...) {
   }

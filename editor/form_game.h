@@ -27,9 +27,10 @@ class formGame {
   // The boxes start empty unless the caller filled them before.
   void ShowModal();
 
-  // Writes a blank memory card at `filename`, creating its folders first.
-  // Returns false on failure, with the system's reason in `why` when it gave
-  // one, and shows nothing.
+  // Writes a blank memory card at `filename`, creating its folders first,
+  // unless a card is there. True when a card is there afterwards; false on
+  // failure, with the system's reason in `why` when it gave one, and shows
+  // nothing.
   bool CreateMemoryCard(const std::string& filename, std::string* why = nullptr);
 
   std::string OpenDialog(platform::Window& Form1, const std::string& Filter,

@@ -11,9 +11,15 @@ namespace slotmate::platform {
 class Files {
  public:
   virtual ~Files() = default;
-  // Length in bytes of the named file; nullopt when it cannot be had
-  // (missing file, bad path, drive not ready, empty path).
-  virtual std::optional<std::uint64_t> Length(const std::string& path) = 0;
+  // The length in bytes of the named file. A file that is not there (no such
+  // file or folder, an empty path) has neither a length nor a failure; any
+  // other answer without a length (access denied, a drive not ready, a
+  // folder at the path) comes with the system's reason.
+  struct Size {
+    std::optional<std::uint64_t> bytes;
+    std::optional<std::string> failure;
+  };
+  virtual Size Length(const std::string& path) = 0;
   // The first `maxBytes` bytes of the file (all of it when shorter). When the
   // file cannot be opened, or a read fails part-way, `bytes` holds what was
   // read before (maybe nothing) and `failure` the system's reason.
@@ -28,6 +34,12 @@ class Files {
   // the system's reason for the failure (nothing is left behind then).
   virtual std::optional<std::string> ReplaceWhole(const std::string& path,
                                                   std::string_view bytes) = 0;
+  // Writes `bytes` as a new file where no file, or only an empty one, is; a
+  // file with bytes in it is never replaced, and the call then fails. Like
+  // ReplaceWhole, the file appears whole or not at all. Returns nullopt on
+  // success, or the system's reason for the failure.
+  virtual std::optional<std::string> CreateNew(const std::string& path,
+                                               std::string_view bytes) = 0;
   // Creates every missing folder before the last backslash of `path`
   // (MakeSureDirectoryPathExists); false on failure.
   virtual bool MakeSureDirectoryPathExists(const std::string& path) = 0;

@@ -82,7 +82,7 @@ done
 step "Release zips: the stripped program and README.txt, nothing else"
 # The zips' paths are taken from standard output; the progress goes to the
 # log as it comes.
-mapfile -t zips < <(scripts/release.sh "$build")
+mapfile -t zips < <(SLOTMATE_RELEASE_TEST_BUILD=1 scripts/release.sh "$build")
 [[ ${#zips[@]} -eq 2 ]] || { echo "test.sh: release.sh made no zips" >&2 && exit 1; }
 for zip in "${zips[@]}"; do
   arch=$(basename "$zip" .zip) arch=${arch##*-}

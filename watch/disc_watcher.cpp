@@ -31,9 +31,17 @@ std::string Lower(std::string text) {
 // empty drive instead would switch a disc behind an empty drive every poll.)
 void formSlotmate::Timer1_Timer() {
   // A message box shown by the card switcher lets ticks and announcements
-  // through; a poll inside a poll would switch the same disc twice.
+  // through; a poll inside a poll would switch the same disc twice. A disc
+  // announced meanwhile is polled for once the box is gone.
   if (polling_) return;
-  FlagGuard polling(polling_);
+  do {
+    announcedInPoll_ = false;
+    FlagGuard polling(polling_);
+    PollDrives();
+  } while (announcedInPoll_);
+}
+
+void formSlotmate::PollDrives() {
   if (ShiftHeld(platform_.keyboard) && TrayHidden) {
     TrayHidden = false;
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
@@ -78,6 +86,7 @@ void formSlotmate::MediaChanged(std::uint32_t unitMask) {
   for (const std::string& drive : CdDrives) {
     const int unit = std::toupper(static_cast<unsigned char>(drive[0])) - 'A';
     if (unit >= 0 && unit < 32 && ((unitMask >> unit) & 1u) != 0) {
+      if (polling_) announcedInPoll_ = true;
       Timer1_Timer();
       return;
     }

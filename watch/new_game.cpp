@@ -1,6 +1,6 @@
 #include "app/form_slotmate.h"
-#include "common/product.h"
 #include "catalogue/catalogue_line.h"
+#include "common/product.h"
 #include "editor/entry_rules.h"
 #include "editor/form_game.h"
 

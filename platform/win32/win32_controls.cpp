@@ -166,6 +166,10 @@ void Win32ListBox::CheckRow(int index) const {
   if (index < 0 || index >= Count()) throw std::out_of_range("list row");
 }
 
+void Win32ListBox::CheckTaken(LRESULT result) {
+  if (result < 0) throw std::runtime_error("the list took no row");  // LB_ERR(SPACE)
+}
+
 void Win32ListBox::SetText(const std::string& text) {
   auto row = std::find(rows_.begin(), rows_.end(), text);
   if (row != rows_.end()) SetListIndex(int(row - rows_.begin()));
@@ -176,16 +180,20 @@ std::string Win32ListBox::Item(int index) const {
 }
 
 // Every change of the rows goes through these few methods, which change
-// rows_ and the control's copy together.
+// rows_ and the control's copy together. A row the control refuses (no room
+// left) changes neither, and throws.
 void Win32ListBox::AddItem(const std::string& item) {
+  rows_.reserve(rows_.size() + 1);
+  CheckTaken(
+      SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
   rows_.push_back(item);
-  SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 // A whole catalogue at once. Under Wine a message and a code page conversion
 // per row cost more than the list itself, so the rows go straight to the
 // list's procedure as UTF-16, plain ASCII widened here.
 void Win32ListBox::AddItems(std::vector<std::string> items) {
+  rows_.reserve(rows_.size() + items.size());
   std::size_t bytes = 0;
   for (const auto& item : items) bytes += item.size() + 1;
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -194,24 +202,31 @@ void Win32ListBox::AddItems(std::vector<std::string> items) {
   const auto procedure =
       reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
   std::wstring wide;
-  for (const auto& item : items) {
-    WidenAnsi(item, wide);
-    CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0,
-                    reinterpret_cast<LPARAM>(wide.c_str()));
+  LRESULT taken = 0;
+  for (std::size_t i = 0; i < items.size() && taken >= 0; ++i) {
+    WidenAnsi(items[i], wide);
+    taken = CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(wide.c_str()));
   }
+  // A refused row takes the rows added before it out again.
+  for (auto row = SendMessageA(hwnd_, LB_GETCOUNT, 0, 0); taken < 0 && row-- > Count();)
+    SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(row), 0);
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
-  rows_.reserve(rows_.size() + items.size());
+  CheckTaken(taken);
   std::move(items.begin(), items.end(), std::back_inserter(rows_));
 }
 
+// The new row goes in before the old one goes, so a refused row leaves the
+// old one in place.
 void Win32ListBox::SetItem(int index, const std::string& item) {
   CheckRow(index);
-  rows_[index] = item;
+  std::string row = item;
   const bool wasSelected = ListIndex() == index;
-  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
-  SendMessageA(hwnd_, LB_INSERTSTRING, WPARAM(index),
-               reinterpret_cast<LPARAM>(item.c_str()));
+  CheckTaken(SendMessageA(hwnd_, LB_INSERTSTRING, WPARAM(index),
+                          reinterpret_cast<LPARAM>(item.c_str())));
+  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index + 1), 0);
+  rows_[index].swap(row);
   if (wasSelected) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0);
 }
 

@@ -142,6 +142,8 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
 
  private:
   void CheckRow(int index) const;
+  // Throws when the control refused a row (LB_ERR, LB_ERRSPACE: below 0).
+  static void CheckTaken(LRESULT result);
 
   // The rows as the program reads them. The control's own text of each row
   // is a copy for everyone else, written only together with this.

@@ -56,6 +56,43 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// Writes `bytes` to a temporary file beside `path` and hands it to `move`,
+// which puts it in the file's place and tells whether it could. Returns
+// nullopt on success, or the system's reason; no temporary file stays.
+template <class Move>
+std::optional<std::string> MoveIntoPlace(const std::string& path, std::string_view bytes,
+                                         const Move& move) {
+  char temporary[MAX_PATH] = {};
+  if (GetTempFileNameA(FolderOf(path).c_str(), "slm", 0, temporary) == 0) {
+    return SystemErrorText(LastError());
+  }
+  DWORD error = ERROR_SUCCESS;
+  {
+    const FileHandle file =
+        OwnFile(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+      error = LastError();
+    }
+  }  // closed before it can be moved
+  if (error == ERROR_SUCCESS && !move(temporary)) error = LastError();
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  DeleteFileA(temporary);
+  return SystemErrorText(error);
+}
+
+// Removes the file if it is empty. It is held meanwhile, sharing nothing but
+// its removal, so no one can write to it between the look and the removal,
+// which happens when it is let go.
+bool RemoveIfEmpty(const std::string& path) {
+  const FileHandle file =
+      OwnFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  return file && GetFileSizeEx(file.get(), &size) && size.QuadPart == 0 &&
+         DeleteFileA(path.c_str());
+}
+
 }  // namespace
 
 std::string SystemErrorText(unsigned long code) {
@@ -73,15 +110,20 @@ std::string SystemErrorText(unsigned long code) {
   return text.empty() ? "Error " + std::to_string(code) : text;
 }
 
-std::optional<std::uint64_t> Win32Files::Length(const std::string& path) {
-  if (path.empty()) return std::nullopt;
+platform::Files::Size Win32Files::Length(const std::string& path) {
+  if (path.empty()) return {};
   const NoDriveErrorBoxes quiet;
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    return std::nullopt;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    // Only these say that nothing is there; a drive that is not ready or a
+    // refused look may hide a file.
+    const DWORD error = LastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    return {std::nullopt, SystemErrorText(error)};
   }
-  return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+    return {std::nullopt, SystemErrorText(ERROR_ACCESS_DENIED)};
+  return {(std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow, std::nullopt};
 }
 
 platform::Files::Contents Win32Files::Read(const std::string& path,
@@ -126,28 +168,30 @@ std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
     return SystemErrorText(ERROR_ACCESS_DENIED);
   }
+  return MoveIntoPlace(path, bytes, [&](const char* temporary) {
+    return MoveFileExA(temporary, path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  });
+}
 
-  char temporary[MAX_PATH] = {};
-  if (GetTempFileNameA(FolderOf(path).c_str(), "slm", 0, temporary) == 0) {
-    return SystemErrorText(LastError());
-  }
-  DWORD error = ERROR_SUCCESS;
-  {
-    const FileHandle file =
-        OwnFile(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
-      error = LastError();
-    }
-  }  // closed before it can be moved
-  if (error == ERROR_SUCCESS &&
-      !MoveFileExA(temporary, path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = LastError();
-  }
-  if (error == ERROR_SUCCESS) return std::nullopt;
-  DeleteFileA(temporary);
-  return SystemErrorText(error);
+std::optional<std::string> Win32Files::CreateNew(const std::string& path,
+                                                 std::string_view bytes) {
+  if (path.empty()) return SystemErrorText(ERROR_PATH_NOT_FOUND);
+  const NoDriveErrorBoxes quiet;
+  // Without MOVEFILE_REPLACE_EXISTING the move fails where a file is.
+  const auto move = [&](const char* temporary) {
+    return MoveFileExA(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+  };
+  return MoveIntoPlace(path, bytes, [&](const char* temporary) {
+    if (move(temporary)) return true;
+    const DWORD error = GetLastError();
+    // An empty file holds nothing to lose: it gives way to the new one.
+    if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) &&
+        RemoveIfEmpty(path))
+      return move(temporary);
+    SetLastError(error);
+    return false;
+  });
 }
 
 bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {

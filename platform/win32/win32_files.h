@@ -6,10 +6,12 @@ namespace slotmate::win32 {
 
 class Win32Files : public platform::Files {
  public:
-  std::optional<std::uint64_t> Length(const std::string& path) override;
+  Size Length(const std::string& path) override;
   Contents Read(const std::string& path, std::size_t maxBytes) override;
   std::optional<std::string> ReplaceWhole(const std::string& path,
                                           std::string_view bytes) override;
+  std::optional<std::string> CreateNew(const std::string& path,
+                                       std::string_view bytes) override;
   bool MakeSureDirectoryPathExists(const std::string& path) override;
   bool FolderExists(const std::string& folder) override;
   void RemoveEmptyFolder(const std::string& folder) override;

@@ -478,7 +478,10 @@ void Win32Window::OnDeviceChange(WPARAM event, LPARAM data) {
   if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0)
     return;
   const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-  if (header->dbch_devicetype != DBT_DEVTYP_VOLUME) return;
+  // The size first: a record too short to be a volume's has no such fields.
+  if (header->dbch_size < sizeof(DEV_BROADCAST_VOLUME) ||
+      header->dbch_devicetype != DBT_DEVTYP_VOLUME)
+    return;
   const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
   if (volume->dbcv_flags & DBTF_MEDIA)
     PostMessageA(hwnd_, kMediaChanged, WPARAM(volume->dbcv_unitmask), 0);

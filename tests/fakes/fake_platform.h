@@ -200,6 +200,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<std::string, std::string> files;  // full path -> bytes
   std::optional<std::string> failWrites;     // why every file write fails
   std::size_t readFailsAt = std::string::npos;  // bytes every read gets before failing
+  bool outOfMemory = false;                     // every read throws
+  std::set<std::string> locked;                 // files that cannot even be examined
   std::set<std::string> folders;                // that exist
   std::set<std::string> keys;                   // registry keys
   std::map<std::string, std::string> registry;  // "key\value" -> bytes
@@ -303,10 +305,12 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     sentKeys.insert(sentKeys.end(), k.begin(), k.end());
   }
   void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }
-  std::optional<std::uint64_t> Length(Str path) override {
-    return files.contains(path) ? std::optional(files[path].size()) : std::nullopt;
+  Size Length(Str path) override {
+    if (locked.contains(path)) return {std::nullopt, "locked"};
+    return {files.contains(path) ? std::optional(files[path].size()) : std::nullopt, {}};
   }
   Contents Read(Str path, std::size_t limit) override {
+    if (outOfMemory) throw std::bad_alloc();
     if (!files.contains(path)) return {"", "missing"};
     return {files[path].substr(0, std::min(limit, readFailsAt)),
             readFailsAt < files[path].size() ? std::optional("locked") : std::nullopt};
@@ -315,6 +319,10 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     log.push_back("write " + path);
     if (!failWrites) files[path] = bytes;
     return failWrites;
+  }
+  std::optional<std::string> CreateNew(Str path, std::string_view bytes) override {
+    const bool hasBytes = files.contains(path) && !files[path].empty();
+    return hasBytes ? std::optional("exists") : ReplaceWhole(path, bytes);
   }
   bool MakeSureDirectoryPathExists(Str path) override {
     log.push_back("mkdir " + path);

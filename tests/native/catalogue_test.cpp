@@ -119,6 +119,11 @@ TEST(Commands, KeysAndButtons) {
       {"Select, No", in(look, "select 1, click Select"), "select 1, " + ask},
       {"Select, card not made", in(look, "select 1, answer Yes, writes fail, click Select"),
        "select 1, " + ask + made + ", box The memory card could not be created:\r\nC:\\gt.mem"},
+      // A card that cannot be examined may hold saves; one made meanwhile is kept.
+      {"Select, card not examined", in(look, "locked C:\\gt.mem, select 1, click Select"),
+       "select 1, box " + entry::CardNotExamined("C:\\gt.mem", "locked")},
+      {"Select, card made meanwhile", in(look, "select 1, answer Yes, in box file C:\\gt.mem=s, click Select"),
+       "select 1, " + ask + ", mkdir C:\\gt.mem, card C:\\gt.mem"},
       // A card that cannot be made leaves no folder made for it.
       {"no card, no folder", in(look, "select 2, answer Yes, writes fail, click Select"),
        "select 2, " + ask + ", mkdir C:\\e\\slus.mem, write C:\\e\\slus.mem, rmdir C:\\e, box " + unmade},

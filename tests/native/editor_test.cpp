@@ -52,7 +52,9 @@ TEST(Editor, SaveChecksTheEntry) {
       {"no card, No", typed(ok, card + ", answer No"), Q + N},
       {"card not made", typed(ok, card + ", answer Yes, writes fail"), Q + made + N},
       {"empty card, Yes", typed(ok, empty + ", answer Yes"), Q + made + ", " + yes},
-      {"empty card, No", typed(ok, empty + ", answer No"), Q + N}});
+      {"empty card, No", typed(ok, empty + ", answer No"), Q + N},
+      {"card not examined", typed(ok, ", locked C:\\g.mem"),
+       "box " + entry::CardNotExamined("C:\\g.mem", "locked") + ", focus txtPath" + no + ok}});
   // clang-format on
 }
 

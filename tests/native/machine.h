@@ -106,6 +106,9 @@ inline const std::map<std::string, Machine::Step> kSteps = {
     {"writes fail", [](Machine& m, Str) { m.failWrites = "Access is denied."; }},
     {"writes work", [](Machine& m, Str) { m.failWrites.reset(); }},
     {"reads fail after", [](Machine& m, Str n) { m.readFailsAt = std::stoul(n); }},
+    {"out of memory", [](Machine& m, Str) { m.outOfMemory = true; }},  // at every read
+    {"locked",
+     [](Machine& m, Str path) { m.locked.insert(path); }},  // cannot be examined
     // Discs. An audio CD has no boot file; a silent drive gives no status.
     {"insert",
      [](Machine& m, Str drive) {

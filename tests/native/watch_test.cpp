@@ -33,7 +33,11 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     unread =
                         "box The game list could not be read whole from\r\n" + kGames +
                         "\r\n\r\nlocked\r\n\r\nSlotmate shows the games it could "
-                        "read, and will not save the list until it is started again.";
+                        "read, and will not save the list until it is started again.",
+                    unsafe = ", box " + notSaved +
+                             "It could not be read whole when Slotmate started, and "
+                             "saving now would lose the games that were not read." +
+                             quit + ", closed";
   // clang-format off
   ExpectJournals({
       {"start", start, shown},
@@ -63,18 +67,21 @@ TEST(MainWindow, StartTrayAndLifetime) {
        shown + ", hide, tray delete, Minimized=True, quit, closed"},
       {"taskbar restarts", start + ", taskbar restarts", shown + ", tray add"},
       // A tick while a poll shows a message box does not poll inside it.
-      {"no poll in a poll", start + ", registry fails, in box tick, insert E:, tick",
-       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick"},
+      // A disc announced meanwhile is polled for when the box has gone.
+      {"no poll in a poll", start + ", registry fails, in box tick; announce E:, insert E:, tick",
+       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, announce E:, poll E:"},
       // A failed save at Exit asks before the rows are lost; No keeps the program.
       {"Exit unsaved, No", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
       {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
        shown + ", menu" + save + unsaved + endAnyway + quit},
       {"closed unsaved", start + ", change, writes fail, closed by another program", shown + save + unsaved + quit + ", closed"},
-      // A list not read whole is kept as far as it was read, and never saved.
-      {"list not read whole", "reads fail after 4, games a\rbb\tC:\\b, start, change, Windows ends",
-       tray + unread + ", tip 1 games listed, " + poll + front + ", box " + notSaved +
-       "It could not be read whole when Slotmate started, and saving now would lose the games that "
-       "were not read." + quit + ", closed"},
+      // A list not read whole (or not even examined) is kept as far as it was
+      // read, in place before the box, whose ticks poll; it is never saved.
+      {"list not read whole", "reads fail after 44, insert E:, in box tick, games " + kOneGame + kOneGame + ", start, change, Windows ends",
+       tray + tip + unread + ", tick, " + poll + switched + poll + front + unsafe},
+      {"list not examined", "locked " + kGames + ", " + start + ", change, Windows ends",
+       tray + "tip 0 games listed, " + unread + ", " + poll + front + unsafe},
+      {"list read fails", "out of memory, " + start + ", change, Windows ends", tray + poll + front + unsafe},
       {"Shift brings the icon back", "set Hidden=True, " + start + ", taskbar restarts, tick, hold Shift, tick, tick, taskbar restarts",
        tip + poll + front + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
       {"Shift with the icon", start + ", hold Shift, tick", shown + ", tick, poll E:"}});

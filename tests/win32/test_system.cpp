@@ -62,7 +62,7 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   const std::string locked = (folder / "locked").string();
   Win32Files files;
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
-  EXPECT_EQ(files.ReplaceWhole(card, BlankMemoryCardImage()), std::nullopt);
+  EXPECT_EQ(files.CreateNew(card, BlankMemoryCardImage()), std::nullopt);
   EXPECT_EQ(files.Read(card, 1 << 20).bytes, BlankMemoryCardImage());
   const HANDLE held =
       CreateFileA(card.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
@@ -72,15 +72,23 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
             std::pair(std::string(), true));
   CloseHandle(held);
   EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
-  EXPECT_EQ(files.Length(card), 1u);  // no old byte stays
+  EXPECT_EQ(files.Length(card).bytes, 1u);  // no old byte stays
+  const std::string empty = (folder / "VGS\\empty.mem").string();
+  std::ofstream{empty};  // an empty file gives way to a new one, a card never
+  for (const std::string& path : {empty, card}) files.CreateNew(path, "new");
+  EXPECT_EQ(files.Read(empty, 9).bytes + files.Read(card, 9).bytes, "newy");
   std::ofstream(locked) << "keep me";
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
   // Windows refuses to move over a read-only file; under Wine it must be asked.
   for (const fs::path& path : {fs::path(locked), folder / "VGS", folder / "no\\card"})
     EXPECT_NE(files.ReplaceWhole(path.string(), "new").value_or(""), "") << path;
-  EXPECT_EQ(files.Length(locked), 7u);
-  EXPECT_EQ(files.Length((folder / "VGS").string()), std::nullopt);  // no file
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);   // no temporary left
+  EXPECT_EQ(files.Length(locked).bytes, 7u);
+  // Only a missing file or folder has neither a length nor a failure.
+  std::string found;
+  for (const char* path : {"none", "no\\none", "VGS", "a<b"})
+    found += files.Length((folder / path).string()).failure ? "failed " : "none ";
+  EXPECT_EQ(found, "none none failed failed ");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);  // no temporary left
   fs::create_directory(folder / "empty");
   for (const char* made : {"VGS", "empty"})
     files.RemoveEmptyFolder((folder / made).string());

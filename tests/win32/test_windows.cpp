@@ -27,6 +27,15 @@ HWND HwndOf(platform::Control& control) {
 }
 HWND HwndOf(platform::Window& window) { return reinterpret_cast<HWND>(window.Handle()); }
 
+// A list that takes `room` more rows, then refuses them as a full one does.
+WNDPROC listProcedure;
+int room;
+LRESULT CALLBACK ListWithRoom(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if ((message == LB_ADDSTRING || message == LB_INSERTSTRING) && room-- <= 0)
+    return LB_ERRSPACE;
+  return CallWindowProcW(listProcedure, hwnd, message, wParam, lParam);
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
@@ -110,6 +119,13 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   main.lstGames.AddItems({"alpha", "beta"});
   main.lstGames.AddItem("gamma");
   main.lstGames.SetItem(1, "b\xE9ta");
+  // A refused row ("y" here) changes neither copy of the rows, and throws.
+  listProcedure = WNDPROC(SetWindowLongPtrW(list, GWLP_WNDPROC, LONG_PTR(&ListWithRoom)));
+  room = 1;
+  EXPECT_ANY_THROW(main.lstGames.AddItems({"x", "y"}));
+  EXPECT_ANY_THROW(main.lstGames.AddItem("y"));
+  EXPECT_ANY_THROW(main.lstGames.SetItem(0, "y"));
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), main.lstGames.Count());
   for (int row = 0; row < 3; ++row) {  // the control's own text, as others read it
     char text[16] = {};
     SendMessageA(list, LB_GETTEXT, row, LPARAM(text));
@@ -157,6 +173,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   for (WPARAM event :
        {DBT_DEVICEARRIVAL, DBT_DEVICEQUERYREMOVE, DBT_DEVICEREMOVECOMPLETE})
     SendMessageA(hwnd, WM_DEVICECHANGE, event, LPARAM(&volume));
+  volume.dbcv_size = sizeof(DEV_BROADCAST_HDR);  // too short to be a volume's
+  SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   volume.dbcv_flags = 0;  // a network drive, not a disc
   SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   EXPECT_EQ(events, "");
