@@ -1,14 +1,13 @@
 #include "platform/win32/win32_window.h"
 
 #include <commctrl.h>
-#include <dbt.h>
-
-#include <algorithm>
 
 #include "common/resource_ids.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_menu.h"
-#include "platform/win32/win32_picture.h"
+
+// The window's lifetime, showing, focus and modal loop; its controls are in
+// win32_window_controls.cpp, its messages in win32_window_messages.cpp.
 
 namespace slotmate::win32 {
 namespace {
@@ -17,9 +16,6 @@ constexpr char kWindowClassName[] = "SlotmateWindow";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle =
     WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
-constexpr UINT_PTR kFirstTimerId = 1;
-// WM_SYSCOMMAND keeps its low four bits for the system's own use.
-constexpr WPARAM kSysCommandMask = 0xFFF0;
 // Bit 29 of a key message's lParam: Alt was down.
 constexpr LPARAM kAltDownBit = LPARAM(1) << 29;
 
@@ -77,130 +73,6 @@ platform::WindowHandle Win32Window::Handle() const {
 
 platform::IconHandle Win32Window::Icon() const {
   return reinterpret_cast<platform::IconHandle>(bigIcon_.get());
-}
-
-// --- Controls ---------------------------------------------------------------
-
-HWND Win32Window::CreateChild(const char* windowClass,
-                              const platform::ControlSpec& design, DWORD style,
-                              DWORD exStyle, int id, void* param) {
-  const PixelRect rect = TwipsToPixels(design.rect, toolkit_.Dpi());
-  HWND child = CreateWindowExA(
-      exStyle, windowClass, design.caption.c_str(), WS_CHILD | WS_VISIBLE | style,
-      rect.left, rect.top, rect.width, rect.height, hwnd_,
-      reinterpret_cast<HMENU>(INT_PTR(id)), toolkit_.Instance(), param);
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.Font()), FALSE);
-  return child;
-}
-
-// A label whose font is wider than the one its place was measured for (Wine
-// draws MS Sans Serif wider than Windows) grows to the right instead of
-// wrapping its text out of sight.
-void Win32Window::WidenToFitText(HWND label, HFONT font, const std::string& text) {
-  HDC dc = GetDC(label);
-  HGDIOBJ previous = SelectObject(dc, font);
-  RECT needed{0, 0, 0, 0};
-  DrawTextA(dc, text.c_str(), int(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, previous);
-  ReleaseDC(label, dc);
-  RECT now;
-  GetClientRect(label, &now);
-  if (needed.right > now.right)
-    SetWindowPos(label, nullptr, 0, 0, needed.right, now.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-template <class T>
-T& Win32Window::Adopt(std::unique_ptr<T> control) {
-  T& ref = *control;
-  controls_.push_back(std::move(control));
-  ApplyTabOrder();
-  return ref;
-}
-
-// Tab follows the z-order of the children, so the children are stacked in
-// the order of their tab indexes.
-void Win32Window::ApplyTabOrder() {
-  std::vector<ControlCore*> order;
-  for (auto& control : controls_) order.push_back(control.get());
-  std::stable_sort(order.begin(), order.end(),
-                   [](auto* a, auto* b) { return a->tabIndex() < b->tabIndex(); });
-  HWND after = HWND_TOP;
-  for (ControlCore* control : order) {
-    SetWindowPos(control->hwnd(), after, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-    after = control->hwnd();
-  }
-}
-
-platform::Button& Win32Window::AddButton(const platform::ButtonSpec& design) {
-  // Esc reaches a window through the dialog manager as IDCANCEL.
-  const int id = design.cancelButton ? IDCANCEL : NextId();
-  if (design.defaultButton) defaultButtonId_ = id;
-  const DWORD style =
-      WS_TABSTOP | (design.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  HWND hwnd = CreateChild(WC_BUTTONA, design, style, 0, id);
-  return Adopt(std::make_unique<Win32Button>(*this, hwnd, design.tabIndex));
-}
-
-platform::Label& Win32Window::AddLabel(const platform::LabelSpec& design) {
-  HWND hwnd = CreateChild(WC_STATICA, design, SS_LEFT | SS_NOTIFY, 0, NextId());
-  HFONT font = design.underlined ? toolkit_.UnderlinedFont() : toolkit_.Font();
-  if (design.underlined)
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  WidenToFitText(hwnd, font, design.caption);
-  return Adopt(std::make_unique<Win32Label>(*this, hwnd, design));
-}
-
-platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& design) {
-  HWND hwnd = CreateChild(WC_EDITA, design, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
-                          WS_EX_CLIENTEDGE, NextId());
-  return Adopt(std::make_unique<Win32TextBox>(*this, hwnd, design));
-}
-
-platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& design) {
-  platform::ControlSpec noCaption = design;
-  noCaption.caption.clear();
-  // Owner-drawn, so the card path keeps its column, but with each row's text
-  // in the control too: screen readers, type-ahead and other programs
-  // (LB_GETTEXT) read it.
-  HWND hwnd = CreateChild(WC_LISTBOXA, noCaption,
-                          WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                          WS_EX_CLIENTEDGE, NextId());
-  return Adopt(std::make_unique<Win32ListBox>(*this, hwnd, design.tabIndex));
-}
-
-platform::Picture& Win32Window::AddPicture(const platform::PictureSpec& design) {
-  platform::ControlSpec noCaption = design;
-  noCaption.caption.clear();
-  HWND hwnd = CreateChild(kPictureClassName, noCaption, 0, 0, NextId());
-  return Adopt(
-      std::make_unique<Win32Picture>(*this, hwnd, design.tabIndex, design.resourceId));
-}
-
-platform::Timer& Win32Window::AddTimer(const std::string& /*name*/, unsigned intervalMs,
-                                       bool enabled) {
-  const UINT_PTR id = kFirstTimerId + timers_.size();
-  timers_.push_back(std::make_unique<Win32Timer>(hwnd_, id, intervalMs, enabled));
-  return *timers_.back();
-}
-
-platform::PopupMenu& Win32Window::AddPopupMenu(
-    const std::string& /*name*/, const std::vector<platform::MenuItemSpec>& items) {
-  menus_.push_back(std::make_unique<Win32PopupMenu>(hwnd_, items));
-  return *menus_.back();
-}
-
-HWND Win32Window::ToolTips() {
-  if (!toolTips_) {
-    toolTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                                nullptr, toolkit_.Instance(), nullptr);
-    SendMessageA(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.Font()), FALSE);
-  }
-  return toolTips_;
 }
 
 // --- Showing and focus ---------------------------------------------------------
@@ -331,172 +203,6 @@ void Win32Window::PreviewKey(const MSG& msg) {
   if (KeyIsDown(VK_CONTROL)) shift |= kCtrlMask;
   if (KeyIsDown(VK_MENU) || (msg.lParam & kAltDownBit)) shift |= kAltMask;
   RunHandler(keyDown_, int(msg.wParam), shift);
-}
-
-// --- Messages -------------------------------------------------------------------
-
-LRESULT CALLBACK Win32Window::Procedure(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<Win32Window*>(create->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return OnCtlColorStatic(reinterpret_cast<HDC>(wParam),
-                              reinterpret_cast<HWND>(lParam));
-    case WM_MEASUREITEM:
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = toolkit_.LineHeight();
-      return TRUE;
-    case WM_DRAWITEM:
-      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
-    case WM_MOUSEMOVE:
-      RunHandler(mouseMove_, std::uint32_t(lParam));
-      return 0;
-    case WM_SYSCOMMAND:
-      if (OnSysCommand(wParam)) return 0;
-      break;
-    case WM_CLOSE:
-      RequestClose(platform::UnloadMode::kOutside);
-      return 0;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      OnEndSession(wParam != FALSE);
-      return 0;
-    case WM_DEVICECHANGE:
-      OnDeviceChange(wParam, lParam);
-      return TRUE;
-    case kMediaChanged:
-      RunHandler(mediaChange_, std::uint32_t(wParam));
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
-    case DM_GETDEFID:
-      return OnGetDefaultId();
-    case WM_NCDESTROY: {
-      HWND hwnd = hwnd_;
-      OnNcDestroy();
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    default:
-      if (message == toolkit_.TaskbarCreatedMessage() && message != 0) {
-        RunHandler(taskbarCreated_);
-        return 0;
-      }
-      break;
-  }
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
-}
-
-void Win32Window::OnCommand(WORD id, WORD code) {
-  for (auto& control : controls_) {
-    if (GetDlgCtrlID(control->hwnd()) != id) continue;
-    // Esc sends IDCANCEL even when the cancel button is disabled.
-    if (IsWindowEnabled(control->hwnd())) control->OnCommand(code);
-    return;
-  }
-}
-
-void Win32Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  for (auto& control : controls_)
-    if (control->hwnd() == item.hwndItem) return control->OnDrawItem(item);
-}
-
-LRESULT Win32Window::OnCtlColorStatic(HDC dc, HWND hwnd) {
-  for (auto& control : controls_) {
-    if (control->hwnd() != hwnd) continue;
-    if (HBRUSH brush = control->OnCtlColor(dc)) return reinterpret_cast<LRESULT>(brush);
-    break;
-  }
-  return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                        reinterpret_cast<LPARAM>(hwnd));
-}
-
-void Win32Window::OnTimer(UINT_PTR id) {
-  for (auto& timer : timers_)
-    if (timer->id() == id) timer->Tick();
-}
-
-// The close box, the system menu's Close and Alt+F4 all arrive as SC_CLOSE;
-// a bare WM_CLOSE comes from another program.
-bool Win32Window::OnSysCommand(WPARAM command) {
-  if ((command & kSysCommandMask) != SC_CLOSE) return false;
-  RequestClose(platform::UnloadMode::kUser);
-  return true;
-}
-
-// A plain window forgets its focused control when deactivated; dialogs
-// remember it, and so does this window.
-void Win32Window::OnActivate(bool active) {
-  if (!active) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-    return;
-  }
-  HWND target = lastFocus_ && IsChild(hwnd_, lastFocus_)
-                    ? lastFocus_
-                    : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-  ::SetFocus(target ? target : hwnd_);
-}
-
-// The dialog manager asks which button Enter presses: a focused push button,
-// otherwise the default button.
-LRESULT Win32Window::OnGetDefaultId() {
-  HWND focus = GetFocus();
-  if (focus && IsChild(hwnd_, focus) &&
-      (SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
-       (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
-    return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-  if (defaultButtonId_) return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
-  return 0;
-}
-
-// A disc arrived or left. The sender waits for the answer, and a poll of the
-// drives takes a while, so the handler runs later, from the queue.
-void Win32Window::OnDeviceChange(WPARAM event, LPARAM data) {
-  if ((event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) || data == 0)
-    return;
-  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-  // The size first: a record too short to be a volume's has no such fields.
-  if (header->dbch_size < sizeof(DEV_BROADCAST_VOLUME) ||
-      header->dbch_devicetype != DBT_DEVTYP_VOLUME)
-    return;
-  const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
-  if (volume->dbcv_flags & DBTF_MEDIA)
-    PostMessageA(hwnd_, kMediaChanged, WPARAM(volume->dbcv_unitmask), 0);
-}
-
-void Win32Window::OnEndSession(bool ending) {
-  if (ending) RequestClose(platform::UnloadMode::kSession);
-}
-
-void Win32Window::OnNcDestroy() {
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-  // Timers die with the window; the owner tooltip control too.
-  hwnd_ = nullptr;
-  toolTips_ = nullptr;
-  modal_ = false;
 }
 
 }  // namespace slotmate::win32
