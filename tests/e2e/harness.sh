@@ -1,14 +1,10 @@
 # shellcheck shell=bash disable=SC2034,SC2155  # constants for journeys.sh; local x=$(...) on purpose
-# The end-to-end harness: the real program (slotmate_e2e.exe) under Wine on a
-# private Xvfb display, and helpers that read like the user's steps.
-#
-# One prefix and one display serve a whole run: `setup` makes them in
-# BUILD/e2e-work (drive E: is the CD-ROM drive, its folder the disc), each
-# journey runs in its own folder C:\NAME with its own games.txt, and
-# `teardown` ends them. Screenshots, the stand-in's key log and the
-# programs' output go to BUILD/e2e-output/NAME. E2E_KEEP=1 keeps the prefix.
+# The real program under Wine on a private Xvfb display, and helpers that read
+# like the user's steps. `setup` makes one prefix (E: a CD-ROM drive, its
+# folder the disc) for a run; each journey runs in C:\NAME, its output in
+# BUILD/e2e-output/NAME. E2E_KEEP=1 keeps the prefix.
 
-readonly MAIN='^Slotmate 1\.0c$' GAME='^Game$' MESSAGE='^Slotmate$' TRAY='^Wine System Tray$'
+readonly MAIN='^Slotmate 1\.0c$' MESSAGE='^Slotmate$' TRAY='^Wine System Tray$'
 readonly CARDS_KEY='HKCU\SOFTWARE\Connectix\Connectix Virtual Game Station\Memory Cards'
 # The key downs of one switch: Enter, Alt+E (Alt, then E), Up, Enter, Enter.
 readonly SWITCH_KEYS='down 0x0D sysdown 0x12 sysdown 0x45 down 0x26 down 0x0D down 0x0D'
@@ -41,9 +37,7 @@ e2e_setup() {
   e2e_teardown
   rm -rf "$WORK" "$BUILD/e2e-output"
   mkdir -p "$DISC"
-  # The first free display from :170, clear of the usual low numbers; Xvfb
-  # itself refuses one that another server took meanwhile. No window manager:
-  # Wine draws the captions and its own "Wine System Tray" window.
+  # The first free display from :170; no window manager.
   local number
   for number in $(seq 170 199); do
     [[ -e /tmp/.X$number-lock ]] && continue
@@ -54,7 +48,6 @@ e2e_setup() {
   done
   kill -0 "$(<"$WORK/xvfb.pid")" || { echo "FAIL: Xvfb did not start" && return 1; }
   echo ":$number" >"$WORK/display"
-  # The template is the one the Windows tests' prefix is copied from.
   SLOTMATE_WINE_TEMPLATE=$BUILD/.wine-template-$ARCH "$E2E_SCRIPTS/make-prefix.sh" \
     "$WINEPREFIX" --arch "$ARCH" --graphics x11 --cdrom "e:$DISC" >"$WORK/make-prefix.log" 2>&1 ||
     { cat "$WORK/make-prefix.log" && echo "FAIL: could not make the prefix" && return 1; }
@@ -64,13 +57,12 @@ e2e_setup() {
 e2e_teardown() {
   local xvfb=$(cat "$WORK/xvfb.pid" 2>/dev/null) display=$(cat "$WORK/display" 2>/dev/null)
   [[ -d $WINEPREFIX ]] && wineserver -k 2>/dev/null
-  # Only the Xvfb that setup started, should its number have been reused.
+  # Only the Xvfb that setup started.
   [[ -n $xvfb && $(ps -o args= -p "$xvfb") == "Xvfb $display "* ]] && kill "$xvfb"
   [[ -n ${E2E_KEEP:-} ]] || rm -rf "$WORK"
 }
 
-# e2e_journey NAME EXE...: runs journey_NAME in C:\NAME, which holds copies of
-# the EXEs, and fails when a check failed or Wine reported a crash.
+# e2e_journey NAME EXE...: runs journey_NAME in C:\NAME, beside the EXEs.
 e2e_journey() {
   if [[ ! -s $WORK/display ]] || ! kill -0 "$(<"$WORK/xvfb.pid")" 2>/dev/null; then
     echo "FAIL: no display: run the journeys through ctest -L e2e" && return 1
@@ -79,12 +71,9 @@ e2e_journey() {
   OUT=$BUILD/e2e-output/$1 APP=$WINEPREFIX/drive_c/$1 APP_WIN="C:\\$1"
   rm -rf "$OUT" "$APP" && mkdir -p "$OUT" "$APP" && cp "${@:2}" "$APP/"
   eject_disc
-  # One persistent server: each later wine call starts in a fraction of a second.
   wineserver -p60 </dev/null >/dev/null 2>&1
-  # The program's windows unmanaged: with no window manager to confirm it,
-  # Wine waited 2 s on every one it hid (a dialog, a message box, the close
-  # box). Wine's tray stays managed: with it unmanaged too, a second right
-  # click on the tray icon was lost.
+  # Managed, Wine waited 2 s on each window the program hid. Its tray stays
+  # managed: unmanaged, it lost a second right click on the icon.
   wine reg add 'HKCU\Software\Wine\AppDefaults\slotmate_e2e.exe\X11 Driver' /v Managed \
     /d N /f </dev/null >/dev/null
   trap 'wineserver -k; wineserver -w' EXIT
@@ -100,35 +89,30 @@ start() { # EXE ARGS...: a program of C:\NAME in the background, its pid in $!
   (cd "$APP" && exec wine "$APP_WIN\\$1" "${@:2}" </dev/null >>"$OUT/${1%.exe}.out" \
     2>>"$OUT/${1%.exe}.err") &
 }
-# start_slotmate [EXE]: slotmate_e2e.exe unless named. Wine looks in its
-# folder first for the DLLs in NATIVE_FIRST (winmm,uxtheme), as Windows would;
-# not in the stand-in's, which loads them there.
+# start_slotmate [EXE]: Wine looks in its folder first for the DLLs in
+# NATIVE_FIRST, as Windows would.
 start_slotmate() {
   WINEDLLOVERRIDES="$WINEDLLOVERRIDES${NATIVE_FIRST:+;$NATIVE_FIRST=n,b}" \
     start "${1:-slotmate_e2e.exe}" && SLOTMATE=$!
 }
 running() { kill -0 "$SLOTMATE" 2>/dev/null; }
 ended_with_0() { ! running && wait "$SLOTMATE"; }
-# The stand-in emulator logs the keys it gets to OUT/keys.log.
-start_stand_in() {
-  : >"$OUT/keys.log"
-  start stand_in_emulator.exe "$(windows_path "$OUT/keys.log")"
+start_stand_in() { # it logs the keys it gets to OUT/keys.log
+  local log=$(realpath -m "$OUT/keys.log")
+  : >"$log"
+  start stand_in_emulator.exe "Z:${log//\//\\}"
   wait_until 10 grep -qx ready "$OUT/keys.log"
 }
 # announce DRIVE: [--removed]: tells every window that a disc arrived (left).
-announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/announce.out" 2>>"$OUT/announce.err"); }
+announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/announce.out" 2>&1); }
 key_downs() { grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//'; }
 keys_are() { [[ $(key_downs) == "$1" ]]; }
-windows_path() { local path=$(realpath -m "$1") && echo "Z:${path//\//\\}"; }
 
 # --- Files, disc, registry ----------------------------------------------------
 
-unix_path() { local rest=${1#?:\\} && echo "$WINEPREFIX/drive_c/${rest//\\//}"; }
-make_card() { mkdir -p "$(dirname "$(unix_path "$1")")" && head -c 131136 /dev/zero >"$(unix_path "$1")"; }
 catalogue() { printf '%s\r\n' "$@" >"$APP/games.txt"; } # LINE...: games.txt, CR LF ends
 catalogue_is() { cmp -s <(printf '%s\r\n' "$@") "$APP/games.txt"; }
-# insert_disc BOOT_FILE: the game's files first, its boot file (system.cnf)
-# last in one step, as the program may look at the drive at any moment.
+# insert_disc BOOT_FILE: system.cnf last, in one step.
 insert_disc() {
   echo data >"$DISC/$1"
   printf 'BOOT = cdrom:\\%s;1\r\nTCB = 4\r\n' "$1" >"$WORK/system.cnf"
@@ -145,32 +129,33 @@ slot_is() { # CARD: the emulator's first slot holds CARD
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window "$1") ]]; }
 shown_id() { xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; }
-# new_window CAPTION OLD: a shown window with CAPTION other than OLD, its id in NEW.
-new_window() { NEW=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -n1) && [[ -n $NEW ]]; }
+# new_window CAPTION OLD: a shown window with CAPTION other than OLD, in NEW.
+new_window() {
+  NEW=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -n1)
+  [[ -n $NEW ]]
+}
 hidden() { ! shown "$1"; }
-# to CAPTION XDOTOOL_COMMAND...: once the window shows, gives it the X focus
-# (no window manager does) and runs the command, e.g. `to "$GAME" type Title`.
+# to CAPTION XDOTOOL_COMMAND...: gives the window the X focus, as no window
+# manager does, and runs the command.
 to() { wait_until 10 shown "$1" && xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; } # WINDOW X Y [BUTTON]
-# Wine draws the caption itself here, with the close box 11 px from the right.
-click_close_box() { local WIDTH HEIGHT id=$(window "$MAIN") && geometry "$id" && click_in "$id" $((WIDTH - 11)) 9; }
-# open_tray_menu: right-clicks the tray's first icon, whose middle is 12 px
-# from the tray's left and bottom edges; the menu (a new window) in MENU. Its
-# items are clicked: keys reach it only while a window of the program has the
-# X focus.
+# open_tray_menu: right-clicks the tray's first icon, 12 px from its left and
+# bottom edges; the menu in MENU. Its items are clicked: keys reach it only
+# while a window of the program has the X focus.
 open_tray_menu() {
   local WIDTH HEIGHT id=$(window "$TRAY")
   SHOWN_BEFORE=$(all_shown)
   [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
-    wait_until 5 new_window_shown
+    wait_until 5 new_menu_shown
 }
 all_shown() { xdotool search --onlyvisible --name '.*' | sort; }
-# The menu is a new shown window taller than the icon's one-line tooltip.
-new_window_shown() {
+new_menu_shown() { tall < <(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)) && MENU=$TALL; }
+# tall <IDS: the first window taller than the icon's one-line tooltip, in TALL.
+tall() {
   local WIDTH HEIGHT
-  for MENU in $(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)); do
-    HEIGHT=0 && geometry "$MENU" && ((HEIGHT > 40)) && return 0
+  while read -r TALL; do
+    HEIGHT=0 && geometry "$TALL" && ((HEIGHT > 40)) && return 0
   done
   return 1
 }
@@ -180,12 +165,5 @@ click_menu_item() { # Y: from the menu's top, or from its bottom when negative
   ((y >= 0)) || y=$((HEIGHT + y))
   click_in "$MENU" 40 "$y"
 }
-# A balloon: a shown window of Wine's tray taller than the icon's tooltip.
-balloon_shown() {
-  local id WIDTH HEIGHT
-  for id in $(xdotool search --onlyvisible --class '^explorer\.exe$'); do
-    HEIGHT=0 && geometry "$id" && ((HEIGHT > 40)) && return 0
-  done
-  return 1
-}
+balloon_shown() { xdotool search --onlyvisible --class '^explorer\.exe$' | tall; }
 screenshot() { import -window root "$OUT/$1.png"; }

@@ -12,17 +12,12 @@ void CheckProperties(std::string_view text) {
   std::string_view line = slotmate::FirstTextLine(text);
   FUZZ_CHECK(line.data() == text.data() && line.find('\r') == line.npos);
   FUZZ_CHECK(line.size() == text.size() || text[line.size()] == '\r');
-
-  // "S" and up to three more characters and a hyphen, then up to five more
-  // only after four; nothing in lower case.
+  // "S", up to three more and a hyphen, then up to five more after four.
   static const std::regex kShape("|S[^a-z]{0,2}-|S[^a-z]{3}-[^a-z]{0,5}");
   std::string id = GameIdFromBootLine(line), lower(line);
   FUZZ_CHECK(std::regex_match(id, kShape));
   for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
   FUZZ_CHECK(GameIdFromBootLine(lower) == id);
-
-  // Whatever folders come before the boot file's name, and whatever follows
-  // the end of its path, the ID stays the name's.
   std::string folder(text);
   std::erase_if(folder, [](char c) { return c == ';' || std::isspace(c & 0xff); });
   for (char end : std::string_view("; \t\n"))

@@ -1,7 +1,6 @@
 // The key-string reader on any text: it refuses characters outside its notation;
 // what it reads presses and releases a key for each "~", "%", "{Up}", letter and
-// digit, in order, Alt held around its group; two texts it reads read the same
-// joined; a text made of the notation's pieces always reads.
+// digit, nested; two texts it reads read the same joined; the notation's pieces read.
 #include <cctype>
 #include <cstring>
 
