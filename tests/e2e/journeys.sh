@@ -48,6 +48,30 @@ journey_announced() {
     wait_before "$deadline" keys_are "$SWITCH_KEYS $SWITCH_KEYS"
 }
 
+# A game added through the editor with the keyboard (its real tab order) and
+# a row removed; Exit writes the list back.
+journey_catalogue() {
+  local kept='SLUS-00594 Crash Bandicoot 2'$'\t''C:\Cards\Crash Bandicoot 2.mem'
+  local added='SLUS-01040 Vagrant Story'$'\t''C:\catalogue\Cards\Vagrant Story.mem'
+  catalogue 'SCUS-94194 Gran Turismo'$'\t''C:\Cards\Gran Turismo.mem' "$kept"
+  start_slotmate
+  check "Alt+A opens the game editor" to "$MAIN" key alt+a
+  check "the title, the card and the code are typed" to '^Game$' type "Vagrant Story"
+  to '^Game$' key Tab type 'C:\catalogue\Cards\Vagrant Story.mem'
+  to '^Game$' key Tab Tab type slus-01040
+  to '^Game$' key Return
+  check "Save asks whether to make the card; Yes" to "$MESSAGE" key alt+y
+  check "the editor closes" wait_until 5 hidden '^Game$'
+  click_in "$(window "$MAIN")" 80 24 # the first row, just under the caption
+  to "$MAIN" key Delete
+  check "Delete asks before removing; Yes" to "$MESSAGE" key alt+y
+  check "the question closes" wait_until 5 hidden "$MESSAGE"
+  check "the tray menu opens" open_tray_menu
+  click_menu_item -8
+  check "Exit ends the program with status 0" wait_until 10 ended_with_0
+  check "games.txt holds the rows left, the added one last" catalogue_is "$kept" "$added"
+}
+
 # Exit after a save that failed asks before the changes are lost: No keeps
 # the program and its icon, Yes ends it.
 journey_unsaved() {
