@@ -41,8 +41,6 @@ TEST(Editor, SaveChecksTheEntry) {
       {"trimmed", typed(" A |  SLUS-00453 |C:\\g.mem"), yes},
       {"no region", typed(" A | SLUM-00453 |C:\\g.mem"), R + "A|SLUM-00453|C:\\g.mem"},
       {"short ID", typed("A|SLUS-0045|C:\\g.mem"), F + "A|SLUS-0045|C:\\g.mem"},
-      {"letter in ID", typed("A|SLUS-00A53|C:\\g.mem"), F + "A|SLUS-00A53|C:\\g.mem"},
-      {"not a .mem", typed("A|SCES-00453|C:\\g.txt"), P + "A|SCES-00453|C:\\g.txt"},
       // Pasted line breaks: blanks in the title, refused in the path.
       {"breaks in title", typed("\tA\r\nB\n|SLUS-00453|C:\\g.mem"), "valid, boxes A  B|SLUS-00453|C:\\g.mem"},
       {"break in path", typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},

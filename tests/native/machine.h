@@ -194,10 +194,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        for (auto* box : {&m.editor().txtTitle, &m.editor().txtCode, &m.editor().txtPath})
          std::getline(boxes, Fake(*box).text, '|');
      }},
-    {"editor closed by another program",
-     [](Machine& m, Str) {
-       Fake(m.editor().window).RequestClose(platform::UnloadMode::kOutside);
-     }},
     {"validate",
      [](Machine& m, Str) {
        m.log.push_back(m.editor().ValidateEntry() ? "valid" : "refused");
@@ -208,11 +204,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        formGame& e = m.editor();
        m.log.push_back("boxes " + e.txtTitle.Text() + "|" + e.txtCode.Text() + "|" +
                        e.txtPath.Text());
-     }},
-    {"buttons",  // Change and Remove
-     [](Machine& m, Str) {
-       for (auto* button : {&m.form->btnChange, &m.form->btnDel})
-         m.log.push_back(button->Enabled() ? "enabled" : "disabled");
      }},
     {"look at card",
      [](Machine& m, Str path) {

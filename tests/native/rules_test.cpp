@@ -53,13 +53,12 @@ TEST(Rules, CatalogueLines) {
 TEST(Rules, CardPaths) {
   EXPECT_EQ(entry::ProposedCardPath("a;b:c<d>e|f?g*h\"i/ j"),
             "C:\\VGS\\abcdefghi/ j.mem");
-  for (char c : ";<>|?*\""s) EXPECT_TRUE(entry::InvalidPath("C:\\a"s + c + ".mem")) << c;
   // clang-format off
   const std::pair<std::string, bool> rows[] = {
       {"C:\\VGS\\game.mem", false}, {"C:\\My Cards\\a.MEM", false}, {"C:\\a:\\b.mem", false},
       {"", true}, {"C:\\\\VGS\\a.mem", true}, {"\\\\server\\share\\a.mem", true},
       {"C:a.mem", true}, {"a.mem", true}, {"::\\a.mem", true}, {"C:\\VGS\\a.txt", true},
-      {" C:\\a.mem", true}, {"C:\\a.mem ", true}};
+      {" C:\\a.mem", true}, {"C:\\a.mem ", true}, {"C:\\a;.mem", true}};
   // clang-format on
   for (const auto& [path, invalid] : rows) EXPECT_EQ(entry::InvalidPath(path), invalid);
 }
