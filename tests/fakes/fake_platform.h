@@ -5,6 +5,7 @@
 // the program does that a user would notice is written to one journal, `log`.
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <deque>
 #include <map>
@@ -26,7 +27,7 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   std::string name, text, tip;
   Log& log;
   bool enabled = true;
-  int selStart = 0, selLength = 0, index = -1;
+  int index = -1;
   std::vector<std::string> items;     // the rows of a list
   std::vector<bool> checks;           // the items of a menu
   std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
@@ -43,11 +44,7 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
     return key;
   }
 
-  void SetText(Str t) override {
-    text = t;
-    selStart = 0;
-    selLength = 0;
-  }
+  void SetText(Str t) override { text = t; }
   std::string Text() const override { return text; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
@@ -58,11 +55,9 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   void OnClick(Handler h) override { on["click"] = h; }
   void SetSelection(int start, int n) override {
     log.push_back(start == 0 && n == int(text.size()) ? "all selected" : "part selected");
-    selStart = start;
-    selLength = n;
   }
-  int SelectionStart() const override { return selStart; }
-  int SelectionLength() const override { return selLength; }
+  int SelectionStart() const override { return 0; }
+  int SelectionLength() const override { return 0; }
   void OnGotFocus(Handler h) override { on["focus"] = h; }
   void OnKeyPress(std::function<void(std::int16_t&)> h) override { keyPress = h; }
   int Count() const override { return int(items.size()); }
@@ -211,10 +206,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool shift = false, anotherInstance = false;
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
-  std::vector<KeyEvent> sentKeys;
-  NotifyIconData icon;            // the last record given to the tray
-  std::deque<int> answers;        // to message boxes; else OK, or No to a question
-  std::deque<std::string> typed;  // in input boxes; "" is Cancel
+  NotifyIconData icon;               // the last record given to the tray
+  std::deque<int> answers;           // to message boxes; else OK, or No to a question
+  std::deque<std::string> typed;     // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   FakeWindow::Script whileModal;          // the user's actions in a modal window
   Handler whileBox;                       // the user's or clock's, at the next box
@@ -222,10 +216,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
                     *this, *this, *this, *this, *this, *this};
 
   unsigned DriveType(Str r) override { return drives.contains(r) ? drives[r] : 1; }
-  // A drive is polled by opening it as cdvgs, asking for its media and
-  // closing cdvgs; the poll is journaled at the close. As in the real media
-  // control, an alias that is held cannot be opened again, and anything but
-  // these three commands is an error.
+  // A poll opens the drive as cdvgs, asks for its media and closes cdvgs (then
+  // journaled). As in MCI, a held alias cannot be opened again.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
     const std::string drive = command.starts_with("open ") ? command.substr(5, 2) : "";
     if (command == "open " + drive + " Type cdaudio Alias cdvgs wait") {
@@ -252,7 +244,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return true;
   }
   bool ShowBalloon(const NotifyIconData&, Str title, Str text) override {
-    return log.push_back("balloon " + title + ": " + text), true;
+    log.push_back("balloon " + title + ": " + text);
+    return true;
   }
   long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
     return keys.contains(key) ? Open(key, out) : 2;
@@ -300,10 +293,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     log.push_back("activate");
     return true;
   }
-  void SendKeys(const std::vector<KeyEvent>& k) override {
-    log.push_back("keys");
-    sentKeys.insert(sentKeys.end(), k.begin(), k.end());
-  }
+  void SendKeys(const std::vector<KeyEvent>&) override { log.push_back("keys"); }
   void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }
   Size Length(Str path) override {
     if (locked.contains(path)) return {std::nullopt, "locked"};
@@ -333,14 +323,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool AnotherInstanceRunning() override { return anotherInstance; }
   std::string ProgramFolder() override { return folder; }
   InstanceHandle Instance() override { return 0x400000; }
-  // Upper case as Windows-1252 has it, accented letters included.
   std::string UpperCase(Str text) override {
     std::string upper = text;
-    for (char& c : upper) {
-      const auto u = static_cast<unsigned char>(c);
-      if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u != 0xF7 && u != 0xFF))
-        c = char(u - 32);
-    }
+    for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
     return upper;
   }
   std::unique_ptr<Window> NewWindow(const WindowSpec&) override {

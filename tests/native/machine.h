@@ -26,10 +26,9 @@ inline const std::string kNotWritten =
     "00\r\n\r\nThe emulator keeps the card it had.";
 
 // The names steps use for the numbers the program knows.
-inline const std::map<std::string, int> kKeys = {
-    {"Enter", 13},  {"Alt", 18}, {"Esc", 27}, {"Up", 38}, {"Insert", 45},
-    {"Delete", 46}, {"E", 69},   {"F", 70},   {"G", 71},  {"X", 88},
-    {"F2", 113},    {"F3", 114}, {"F4", 115}};
+inline const std::map<std::string, int> kKeys = {{"Enter", 13},  {"Alt", 18}, {"Up", 38},
+                                                 {"Delete", 46}, {"E", 69},   {"F", 70},
+                                                 {"X", 88},      {"F3", 114}};
 inline const std::map<std::string, int> kAnswers = {{"OK", 1}, {"Yes", 6}, {"No", 7}};
 inline const std::map<std::string, int> kMenuItems = {{"Configure Games", 0},
                                                       {"Enabled", 1},
@@ -109,13 +108,12 @@ inline const std::map<std::string, Machine::Step> kSteps = {
     {"out of memory", [](Machine& m, Str) { m.outOfMemory = true; }},  // at every read
     {"locked",
      [](Machine& m, Str path) { m.locked.insert(path); }},  // cannot be examined
-    // Discs. An audio CD has no boot file; a silent drive gives no status.
+    // Discs. A silent drive gives no status.
     {"insert",
      [](Machine& m, Str drive) {
        m.media[drive] = "True";
        m.files[drive + "\\system.cnf"] = kBoot;
      }},
-    {"audio CD", [](Machine& m, Str drive) { m.media[drive] = "True"; }},
     {"eject",
      [](Machine& m, Str drive) {
        m.media[drive] = "FALSE";
@@ -145,11 +143,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
     // The tray icon and its menu.
     {"double-click icon", [](Machine& m, Str) { m.main().mouseMove(kDoubleClick); }},
     {"right-click icon", [](Machine& m, Str) { m.main().mouseMove(kRightClick); }},
-    {"other icon events",  // moves, presses, and a double-click's code in a wider word
-     [](Machine& m, Str) {
-       for (std::uint32_t event : {512, 513, 514, 516, 518, 519, 520, 521, 0x140203})
-         m.main().mouseMove(event);
-     }},
     {"menu",  // "menu Exit": right-click the icon and choose Exit
      [](Machine& m, Str item) {
        m.menu().whileOpen = [&m, item] {
@@ -178,11 +171,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.list().SetListIndex(row == "none" ? -1 : std::stoi(row));
      }},
     {"key", [](Machine& m, Str key) { m.main().keyDown(kKeys.at(key), 0); }},
-    {"other keys",
-     [](Machine& m, Str) {
-       for (const char* key : {"Enter", "Esc", "Insert", "E", "G", "F2", "F4"})
-         m.main().keyDown(kKeys.at(key), 0);
-     }},
     {"close box",
      [](Machine& m, Str) { m.main().RequestClose(platform::UnloadMode::kUser); }},
     {"Windows ends",
@@ -206,10 +194,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        for (auto* box : {&m.editor().txtTitle, &m.editor().txtCode, &m.editor().txtPath})
          std::getline(boxes, Fake(*box).text, '|');
      }},
-    {"editor closed by another program",
-     [](Machine& m, Str) {
-       Fake(m.editor().window).RequestClose(platform::UnloadMode::kOutside);
-     }},
     {"validate",
      [](Machine& m, Str) {
        m.log.push_back(m.editor().ValidateEntry() ? "valid" : "refused");
@@ -220,11 +204,6 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        formGame& e = m.editor();
        m.log.push_back("boxes " + e.txtTitle.Text() + "|" + e.txtCode.Text() + "|" +
                        e.txtPath.Text());
-     }},
-    {"buttons",  // Change and Remove
-     [](Machine& m, Str) {
-       for (auto* button : {&m.form->btnChange, &m.form->btnDel})
-         m.log.push_back(button->Enabled() ? "enabled" : "disabled");
      }},
     {"look at card",
      [](Machine& m, Str path) {
