@@ -183,10 +183,9 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
 TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
   const OwnedWindow taskbar = TestWindow("Shell_TrayWnd", "", SW_HIDE);
   using namespace platform;
-  NotifyIconData data{.cbSize = 88, .hWnd = WindowHandle(taskbar.get()), .uID = 1};
-  data.uFlags = kNifMessage | kNifIcon | kNifTip;
+  NotifyIconData data{.hWnd = WindowHandle(taskbar.get()), .uID = 1};
+  data.uFlags = kNifMessage | kNifTip;
   data.uCallbackMessage = WM_MOUSEMOVE;
-  data.hIcon = IconHandle(LoadIconA(nullptr, IDI_ERROR));
   data.szTip.fill('t');  // the last gives way to the NUL
   EXPECT_TRUE(Win32Tray().NotifyIcon(kNimAdd, data));
   EXPECT_EQ(

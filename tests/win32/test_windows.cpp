@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
@@ -171,29 +170,28 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   EXPECT_TRUE(IsWindow(hwnd));  // every close was refused
 }
 
-// The user's part while the box runs its modal loop: run every 10 ms until true.
-std::function<bool()> script;
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
-  if (script && script()) script = nullptr;
+// The user's part while the box runs its modal loop: types, then clicks `button`.
+HWND owner;
+const char* button;
+void CALLBACK UseTheBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = FindWindowA("SlotmateWindow", "Find game");
+  if (!box || !IsWindowVisible(box)) return;
+  EXPECT_FALSE(IsWindowEnabled(owner));  // the owner waits
+  HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
+  for (char c : std::string("zelda")) PostMessageA(edit, WM_CHAR, WPARAM(c), 1);
+  PostMessageA(FindWindowExA(box, nullptr, "Button", button), BM_CLICK, 0, 0);
 }
 
 TEST_F(ProgramTest, InputBoxReturnsTheTypedTextOnOkOnly) {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &RunScript);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &UseTheBox);
+  owner = HwndOf(main.window);
   main.window.Show();
-  for (const std::string button : {"OK", "Cancel"}) {
-    script = [&] {
-      HWND box = FindWindowA("SlotmateWindow", "Find game");
-      if (!box || !IsWindowVisible(box)) return false;
-      EXPECT_FALSE(IsWindowEnabled(HwndOf(main.window)));  // the owner waits
-      HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
-      for (char c : std::string("zelda")) PostMessageA(edit, WM_CHAR, WPARAM(c), 1);
-      return PostMessageA(FindWindowExA(box, nullptr, "Button", button.c_str()), BM_CLICK,
-                          0, 0) != FALSE;
-    };
+  for (const std::string clicked : {"OK", "Cancel"}) {
+    button = clicked.c_str();
     // Typing replaces the default, which starts selected.
     EXPECT_EQ(Win32Dialogs(toolkit).InputBox(main.window.Handle(), "Find what?",
                                              "Find game", "old"),
-              button == "OK" ? "zelda" : "");
+              clicked == "OK" ? "zelda" : "");
   }
   KillTimer(nullptr, timer);
 }
