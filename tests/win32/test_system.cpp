@@ -139,8 +139,8 @@ LRESULT CALLBACK RecordMessages(HWND window, UINT message, WPARAM wParam, LPARAM
   return copy.dwData != platform::kNimDelete;  // a deletion is refused
 }
 
-OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
-                       int show = SW_SHOWNORMAL) {
+OwnedWindow TestWindow(const std::string& caption, int show = SW_SHOWNORMAL,
+                       const char* windowClass = "SlotmateTest") {
   WNDCLASSA registered{};
   registered.lpfnWndProc = &RecordMessages;
   registered.hInstance = GetModuleHandleA(nullptr);
@@ -153,16 +153,16 @@ OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
 }
 
 TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
-  const std::string name = "Slotmate test " + std::to_string(GetCurrentProcessId());
-  const OwnedWindow other = TestWindow("SlotmateTest", name + " other"),
-                    longer = TestWindow("SlotmateTest", name + " Emulator - Game"),
-                    hidden = TestWindow("SlotmateTest", name + " Hidden", SW_HIDE);
-  OwnedWindow exact = TestWindow("SlotmateTest", name + " Emulator", SW_MINIMIZE);
+  const std::string emulator = "Emulator " + std::to_string(GetCurrentProcessId());
+  const OwnedWindow other = TestWindow("other"),
+                    longer = TestWindow(emulator + " - Game"),
+                    hidden = TestWindow("Hidden " + emulator, SW_HIDE);
+  OwnedWindow exact = TestWindow(emulator, SW_MINIMIZE);
   SetForegroundWindow(other.get());
   Win32Desktop desktop;
-  EXPECT_FALSE(desktop.ActivateWindowByCaption(name + " Hidden"));
+  EXPECT_FALSE(desktop.ActivateWindowByCaption("Hidden " + emulator));
   // The exact caption wins, and is restored.
-  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), exact.get());
   EXPECT_FALSE(IsIconic(exact.get()));
   using platform::kVkMenu, platform::kVkUp;
@@ -174,14 +174,14 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
                                    {WM_KEYDOWN, VK_UP, true}};  // not the keypad's 8
   EXPECT_EQ(keys, expected);
   exact.reset();  // now one that begins so
-  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), longer.get());
 }
 
 // A stand-in for the taskbar the null driver lacks. A balloon's texts reach it
 // only in the record's second form.
 TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
-  const OwnedWindow taskbar = TestWindow("Shell_TrayWnd", "", SW_HIDE);
+  const OwnedWindow taskbar = TestWindow("", SW_HIDE, "Shell_TrayWnd");
   using namespace platform;
   NotifyIconData data{.hWnd = WindowHandle(taskbar.get()), .uID = 1};
   data.uFlags = kNifMessage | kNifTip;

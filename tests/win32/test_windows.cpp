@@ -167,7 +167,6 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   main.lstGames.Clear();
   EXPECT_EQ(std::pair(main.lstGames.Count(), SendMessageA(list, LB_GETCOUNT, 0, 0)),
             std::pair(0, LRESULT(0)));
-  EXPECT_TRUE(IsWindow(hwnd));  // every close was refused
 }
 
 // The user's part while the box runs its modal loop: types, then clicks `button`.
