@@ -1,7 +1,7 @@
 #!/bin/bash
 # CTest's emulator: run-under-wine.sh PREFIX EXE [ARGS...]. The first run makes
-# PREFIX for EXE's kind: null graphics, CD-ROM folders E: (one file) and F:
-# (empty), SLOTMATE_TEST_DPI dots per inch if set.
+# PREFIX for EXE's kind: null graphics, CD-ROM folders E: and F:, and
+# SLOTMATE_TEST_DPI dots per inch if set.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 arch=$(wine_arch_of "$2") || exit 1
@@ -15,7 +15,6 @@ mkdir -p "$root"
   flock 9
   if [[ ! -f $WINEPREFIX/.slotmate-tests-ready ]]; then
     mkdir -p "$root/cdrom-e" "$root/cdrom-f"
-    echo "A disc's only file." >"$root/cdrom-e/DISC.TXT"
     "$(dirname "$0")/../../scripts/make-prefix.sh" "$WINEPREFIX" --arch "$arch" --graphics null \
       ${SLOTMATE_TEST_DPI:+--dpi "$SLOTMATE_TEST_DPI"} \
       --cdrom "e:$root/cdrom-e" --cdrom "f:$root/cdrom-f" || exit 1
