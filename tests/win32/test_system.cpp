@@ -55,7 +55,7 @@ TEST(RegistryTest, TheCardPathIsStoredAsText) {
 TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   namespace fs = std::filesystem;
   const std::string folder = (fs::temp_directory_path() / "slotmate-files\\").string();
-  const std::string card = folder + "VGS\\Cards\\game.mem", locked = folder + "locked";
+  const std::string card = folder + "VGS/Cards\\game.mem", locked = folder + "locked";
   Win32Files files;
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
   EXPECT_EQ(files.CreateNew(card, BlankMemoryCardImage()), std::nullopt);
