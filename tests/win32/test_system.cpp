@@ -60,11 +60,16 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
   EXPECT_EQ(files.CreateNew(card, BlankMemoryCardImage()), std::nullopt);
   EXPECT_EQ(files.Read(card, 1 << 20).bytes, BlankMemoryCardImage());
-  EXPECT_TRUE(files.Read(folder + "none", 9).failure);  // never an empty success
+  // A missing folder fails a read, never an empty success; an empty path alike.
+  const auto missing = files.Read(folder + "no\\none", 9).failure;
+  EXPECT_TRUE(missing);
+  EXPECT_EQ(files.Read("", 9).failure, missing);
+  EXPECT_EQ(files.ReplaceWhole("", "new"), missing);
   EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
   const std::string empty = folder + "VGS\\empty.mem";
   std::ofstream{empty};  // an empty file gives way, a card never
-  for (const std::string& path : {empty, card}) files.CreateNew(path, "new");
+  EXPECT_EQ(files.CreateNew(empty, "new"), std::nullopt);
+  EXPECT_EQ(files.CreateNew(card, "new"), SystemErrorText(ERROR_ALREADY_EXISTS));
   EXPECT_EQ(files.Read(empty, 9).bytes + files.Read(card, 9).bytes, "newy");
   std::ofstream(locked) << "keep me";
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);

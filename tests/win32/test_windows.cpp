@@ -57,6 +57,7 @@ TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
   EXPECT_EQ(std::tuple(r.left, r.top, r.right - r.left, r.bottom - r.top),
             std::tuple(pixels(select.left), pixels(select.top), pixels(select.width),
                        pixels(select.height)));
+  EXPECT_TRUE(IsWindow(HwndOf(game.Image1)));
   EXPECT_TRUE(dynamic_cast<Win32Picture&>(game.Image1).HasPicture());
   for (auto [window, design] : {std::pair(HwndOf(main.window), layout::MainWindow()),
                                 std::pair(HwndOf(game.window), layout::GameWindow())}) {
