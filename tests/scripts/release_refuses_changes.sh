@@ -1,6 +1,5 @@
 #!/bin/bash
-# release.sh, in a repository of its own, refuses a tree with an untracked
-# file unless a test build is asked for, and goes on from a clean one.
+# release.sh refuses a tree with an untracked file, unless a test build is asked for.
 set -euo pipefail
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT

@@ -1,5 +1,4 @@
-// What Windows (here Wine, in the prefix run-under-wine.sh makes) decides: the
-// registry, files, drives, media commands, case, other windows and the tray.
+// What Windows (here Wine, in run-under-wine.sh's prefix) decides.
 
 #include <windows.h>
 
@@ -15,7 +14,6 @@
 #include "platform/win32/folder_media.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_media.h"
@@ -27,7 +25,6 @@
 namespace slotmate::win32 {
 namespace {
 
-// A value's type and bytes, as the registry holds them.
 std::pair<DWORD, std::string> Stored(const std::string& key, const char* name) {
   HKEY opened = nullptr;
   char data[512];
@@ -38,17 +35,17 @@ std::pair<DWORD, std::string> Stored(const std::string& key, const char* name) {
   return {type, std::string(data, size)};
 }
 
-// The emulator finds its card in this value: the path and its NUL, as REG_SZ.
+// The emulator reads the card's path as REG_SZ, with its NUL.
 TEST(RegistryTest, TheCardPathIsStoredAsText) {
   RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey);
   Win32Registry registry;
-  for (const std::string path : {"C:\\VGS\\abcdef.mem", ""}) {  // a new key, then not
+  for (const std::string path : {"C:\\VGS\\abcdef.mem", ""}) {
     EXPECT_TRUE(SetKeyValue(registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
                             platform::kRegSz, kBank0Slot0, path));
     EXPECT_EQ(Stored(kMemoryCardsKey, kBank0Slot0),
               std::pair(DWORD(REG_SZ), path + '\0'));
   }
-  Win32SettingsStore settings;  // the program's own settings: text the same way
+  Win32SettingsStore settings;
   ASSERT_TRUE(settings.Write("SlotmateTests", "Options", "Path", "C:\\cards"));
   EXPECT_EQ(settings.Read("SlotmateTests", "Options", "Path", "none"), "C:\\cards");
   EXPECT_EQ(Stored("Software\\SlotmateTests\\Options", "Path"),
@@ -57,78 +54,65 @@ TEST(RegistryTest, TheCardPathIsStoredAsText) {
 
 TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "slotmate-files";
-  const std::string card = (folder / "VGS\\Cards\\game.mem").string();
-  const std::string locked = (folder / "locked").string();
+  const std::string folder = (fs::temp_directory_path() / "slotmate-files\\").string();
+  const std::string card = folder + "VGS/Cards\\game.mem", locked = folder + "locked";
   Win32Files files;
   EXPECT_TRUE(files.MakeSureDirectoryPathExists(card));
   EXPECT_EQ(files.CreateNew(card, BlankMemoryCardImage()), std::nullopt);
   EXPECT_EQ(files.Read(card, 1 << 20).bytes, BlankMemoryCardImage());
-  const HANDLE held =
-      CreateFileA(card.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                  nullptr);  // by another program, without sharing
-  const auto unread = files.Read(card, 1 << 20);
-  EXPECT_EQ(std::pair(unread.bytes, unread.failure.has_value()),
-            std::pair(std::string(), true));
-  CloseHandle(held);
+  // A missing folder fails a read, never an empty success; an empty path alike.
+  const auto missing = files.Read(folder + "no\\none", 9).failure;
+  EXPECT_TRUE(missing);
+  EXPECT_EQ(files.Read("", 9).failure, missing);
+  EXPECT_EQ(files.ReplaceWhole("", "new"), missing);
   EXPECT_EQ(files.ReplaceWhole(card, "y"), std::nullopt);
-  EXPECT_EQ(files.Length(card).bytes, 1u);  // no old byte stays
-  const std::string empty = (folder / "VGS\\empty.mem").string();
-  std::ofstream{empty};  // an empty file gives way to a new one, a card never
-  for (const std::string& path : {empty, card}) files.CreateNew(path, "new");
+  const std::string empty = folder + "VGS\\empty.mem";
+  std::ofstream{empty};  // an empty file gives way, a card never
+  EXPECT_EQ(files.CreateNew(empty, "new"), std::nullopt);
+  EXPECT_EQ(files.CreateNew(card, "new"), SystemErrorText(ERROR_ALREADY_EXISTS));
   EXPECT_EQ(files.Read(empty, 9).bytes + files.Read(card, 9).bytes, "newy");
   std::ofstream(locked) << "keep me";
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-  // Windows refuses to move over a read-only file; under Wine it must be asked.
-  for (const fs::path& path : {fs::path(locked), folder / "VGS", folder / "no\\card"})
-    EXPECT_NE(files.ReplaceWhole(path.string(), "new").value_or(""), "") << path;
+  // Wine, unlike Windows, moves over a read-only file.
+  for (const std::string& path : {locked, folder + "VGS", folder + "no\\card"})
+    EXPECT_NE(files.ReplaceWhole(path, "new").value_or(""), "") << path;
   EXPECT_EQ(files.Length(locked).bytes, 7u);
-  // Only a missing file or folder has neither a length nor a failure.
+  // Only a missing file or folder is neither measured nor failed.
   std::string found;
   for (const char* path : {"none", "no\\none", "VGS", "a<b"})
-    found += files.Length((folder / path).string()).failure ? "failed " : "none ";
+    found += files.Length(folder + path).failure ? "failed " : "none ";
   EXPECT_EQ(found, "none none failed failed ");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);  // no temporary left
-  fs::create_directory(folder / "empty");
-  for (const char* made : {"VGS", "empty"})
-    files.RemoveEmptyFolder((folder / made).string());
-  EXPECT_EQ(std::pair(files.FolderExists((folder / "VGS").string()),
-                      files.FolderExists((folder / "empty").string())),
-            std::pair(true, false));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2);  // no temporary
+  fs::create_directory(folder + "empty");
+  for (const char* made : {"VGS", "empty"}) files.RemoveEmptyFolder(folder + made);
+  EXPECT_EQ(
+      std::pair(files.FolderExists(folder + "VGS"), files.FolderExists(folder + "empty")),
+      std::pair(true, false));
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
   fs::remove_all(folder);
 }
 
-TEST(DrivesTest, OnlyTheMappedFoldersAreCdromDrives) {
-  std::string cdroms;
-  for (std::string root = "A:\\"; root[0] <= 'Z'; ++root[0])
-    if (Win32Drives().DriveType(root) == DRIVE_CDROM) cdroms += root[0];
-  EXPECT_EQ(cdroms, "EF");
-}
-
-// The reply to a command, given n bytes for it, or "failed".
+// The reply in n bytes, or "failed".
 std::string Send(platform::MediaControl& media, const std::string& command, int n = 16) {
   char reply[17] = "untouched";
   return media.SendString(command, reply, n) == 0 ? reply : "failed";
 }
 
-// E: holds a file and F: starts empty. Wine's own query sees a disc in any
-// folder drive; the folder query sees one while the root has an entry.
+// The folder query sees a disc while the drive's root has an entry.
 TEST(MediaTest, TheProgramsCommandsOnCdromFolders) {
   const std::string status = "status cdvgs media present wait", close = "close cdvgs";
-  Win32MediaControl real;
+  Win32MediaControl real;  // winmm, loaded from System32
+  EXPECT_EQ(Send(real, "open E: Type cdaudio Alias cdvgs wait"), "1");
   FolderMediaControl folder;
   DeleteFileA("F:\\GAME.BIN");
-  EXPECT_EQ(Send(real, "open E: Type cdaudio Alias cdvgs wait"), "1");
   EXPECT_EQ(Send(folder, "open F: Type cdaudio Alias cdvgs wait"), "1");
-  EXPECT_EQ(Send(real, status) + Send(folder, status), "truefalse");
+  EXPECT_EQ(Send(folder, status), "false");
   std::ofstream("F:\\GAME.BIN").close();
-  EXPECT_EQ(Send(folder, status, 3), "tr");  // cut to the buffer, as mci does
+  EXPECT_EQ(Send(folder, status, 3), "tr");
   EXPECT_EQ(Send(folder, status, 0), "untouched");
   DeleteFileA("F:\\GAME.BIN");
-  EXPECT_EQ(Send(folder, status), "false");
-  EXPECT_EQ(Send(real, close) + Send(folder, close), "");
-  EXPECT_EQ(Send(real, status) + Send(folder, status), "failedfailed");  // no alias now
+  EXPECT_EQ(Send(folder, close), "");
+  EXPECT_EQ(Send(folder, status), "failed");
 }
 
 TEST(LocaleTest, UpperCaseFollowsTheAnsiCodePage) {
@@ -137,7 +121,7 @@ TEST(LocaleTest, UpperCaseFollowsTheAnsiCodePage) {
 
 using OwnedWindow = UniqueHandle<HWND, &DestroyWindow>;
 std::vector<std::tuple<UINT, WPARAM, bool>> keys;  // message, key, extended key
-// Wine's Shell_NotifyIcon hands the taskbar window data that begins so.
+// How the record Wine's Shell_NotifyIcon hands the taskbar begins.
 struct WineNotifyData {
   LONG hWnd;
   UINT uID, uFlags, uCallbackMessage;
@@ -160,13 +144,13 @@ LRESULT CALLBACK RecordMessages(HWND window, UINT message, WPARAM wParam, LPARAM
   return copy.dwData != platform::kNimDelete;  // a deletion is refused
 }
 
-OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
-                       int show = SW_SHOWNORMAL) {
+OwnedWindow TestWindow(const std::string& caption, int show = SW_SHOWNORMAL,
+                       const char* windowClass = "SlotmateTest") {
   WNDCLASSA registered{};
   registered.lpfnWndProc = &RecordMessages;
   registered.hInstance = GetModuleHandleA(nullptr);
   registered.lpszClassName = windowClass;
-  RegisterClassA(&registered);  // fails harmlessly the second time
+  RegisterClassA(&registered);
   OwnedWindow window(CreateWindowA(windowClass, caption.c_str(), WS_OVERLAPPEDWINDOW, 0,
                                    0, 200, 100, nullptr, nullptr, nullptr, nullptr));
   ShowWindow(window.get(), show);
@@ -174,16 +158,16 @@ OwnedWindow TestWindow(const char* windowClass, const std::string& caption,
 }
 
 TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
-  const std::string name = "Slotmate test " + std::to_string(GetCurrentProcessId());
-  const OwnedWindow other = TestWindow("SlotmateTest", name + " other"),
-                    longer = TestWindow("SlotmateTest", name + " Emulator - Game"),
-                    hidden = TestWindow("SlotmateTest", name + " Hidden", SW_HIDE);
-  OwnedWindow exact = TestWindow("SlotmateTest", name + " Emulator", SW_MINIMIZE);
+  const std::string emulator = "Emulator " + std::to_string(GetCurrentProcessId());
+  const OwnedWindow other = TestWindow("other"),
+                    longer = TestWindow(emulator + " - Game"),
+                    hidden = TestWindow("Hidden " + emulator, SW_HIDE);
+  OwnedWindow exact = TestWindow(emulator, SW_MINIMIZE);
   SetForegroundWindow(other.get());
   Win32Desktop desktop;
-  EXPECT_FALSE(desktop.ActivateWindowByCaption(name + " Hidden"));
-  // The exact caption wins over a longer one, and comes back from the taskbar.
-  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  EXPECT_FALSE(desktop.ActivateWindowByCaption("Hidden " + emulator));
+  // The exact caption wins, and is restored.
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), exact.get());
   EXPECT_FALSE(IsIconic(exact.get()));
   using platform::kVkMenu, platform::kVkUp;
@@ -194,21 +178,20 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
                                    {WM_KEYUP, VK_MENU, false},
                                    {WM_KEYDOWN, VK_UP, true}};  // not the keypad's 8
   EXPECT_EQ(keys, expected);
-  exact.reset();  // now a caption that begins with the text will do
-  EXPECT_TRUE(desktop.ActivateWindowByCaption(name + " Emulator"));
+  exact.reset();  // now one that begins so
+  EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), longer.get());
 }
 
-// Wine's null graphics driver has no taskbar: a stand-in shows what it gets.
-// A balloon's texts reach it only in the record's second form.
+// A stand-in for the taskbar the null driver lacks. A balloon's texts reach it
+// only in the record's second form.
 TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
-  const OwnedWindow taskbar = TestWindow("Shell_TrayWnd", "", SW_HIDE);
+  const OwnedWindow taskbar = TestWindow("", SW_HIDE, "Shell_TrayWnd");
   using namespace platform;
-  NotifyIconData data{.cbSize = 88, .hWnd = WindowHandle(taskbar.get()), .uID = 1};
-  data.uFlags = kNifMessage | kNifIcon | kNifTip;
+  NotifyIconData data{.hWnd = WindowHandle(taskbar.get()), .uID = 1};
+  data.uFlags = kNifMessage | kNifTip;
   data.uCallbackMessage = WM_MOUSEMOVE;
-  data.hIcon = IconHandle(LoadIconA(nullptr, IDI_ERROR));
-  data.szTip.fill('t');  // no room left for the NUL: the last one is cut off
+  data.szTip.fill('t');  // the last gives way to the NUL
   EXPECT_TRUE(Win32Tray().NotifyIcon(kNimAdd, data));
   EXPECT_EQ(
       std::tuple(notified.hWnd, notified.uID, notified.uFlags, notified.uCallbackMessage),
