@@ -7,9 +7,9 @@
 // DLL named like a system one beside it would run inside Slotmate: for those
 // the program imports, for those the system loads on its behalf (visual
 // styles, the file dialog, the shell) and for plain LoadLibrary calls. Only
-// the KnownDLLs are safe from that, so the program imports no other DLL
-// (but the common controls, which its manifest binds) and loads the rest
-// from System32 itself.
+// the KnownDLLs are safe from that, so the program imports no other DLL and
+// loads the rest itself once the search is restricted to System32 (the common
+// controls by name, so that their manifest still picks version 6).
 
 namespace slotmate::win32 {
 namespace {
