@@ -82,6 +82,8 @@ class formSlotmate {
   void mnuShow_Click();
   void mnuEnabled_Click();
   void mnuAddNewGames_Click();
+  // Whether "Add New Games" is checked in the tray menu.
+  bool AddingNewGames() const;
   void mnuAbout_Click();
   void lblCredits_Click();
   void mnuExit_Click();

@@ -44,6 +44,10 @@ void formSlotmate::mnuAddNewGames_Click() {
       [&] { WriteBoolSetting(platform_.settings, kSettingAddNewGames, adding); });
 }
 
+bool formSlotmate::AddingNewGames() const {
+  return mnuMain.Checked(layout::kMnuAddNewGames);
+}
+
 void formSlotmate::mnuAbout_Click() { lblCredits_Click(); }
 
 void formSlotmate::lblCredits_Click() {

@@ -2,7 +2,6 @@
 #include <cctype>
 
 #include "app/form_slotmate.h"
-#include "app/main_window_layout.h"
 #include "registry/set_key_value.h"
 #include "watch/key_string.h"
 
@@ -36,7 +35,7 @@ void formSlotmate::SwitchCard() {
       return;
     }
   }
-  if (mnuMain.Checked(layout::kMnuAddNewGames)) AddNewGame(id);
+  if (AddingNewGames()) AddNewGame(id);
 }
 
 bool formSlotmate::ApplyCard() {

@@ -83,7 +83,7 @@ e2e_journey() {
   ((FAILURES == 0))
 }
 
-# --- Programs -----------------------------------------------------------------
+# Programs
 
 start() { # EXE ARGS...: a program of C:\NAME in the background, its pid in $!
   (cd "$APP" && exec wine "$APP_WIN\\$1" "${@:2}" </dev/null >>"$OUT/${1%.exe}.out" \
@@ -108,7 +108,7 @@ announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/annou
 key_downs() { grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//'; }
 keys_are() { [[ $(key_downs) == "$1" ]]; }
 
-# --- Files, disc, registry ----------------------------------------------------
+# Files, disc, registry
 
 catalogue() { printf '%s\r\n' "$@" >"$APP/games.txt"; } # LINE...: games.txt, CR LF ends
 catalogue_is() { cmp -s <(printf '%s\r\n' "$@") "$APP/games.txt"; }
@@ -124,16 +124,10 @@ slot_is() { # CARD: the emulator's first slot holds CARD
     sed -n 's/.*REG_SZ *//p' | tr -d '\r') == "$1" ]]
 }
 
-# --- Windows on the display ---------------------------------------------------
+# Windows on the display
 
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window "$1") ]]; }
-shown_id() { xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; }
-# new_window CAPTION OLD: a shown window with CAPTION other than OLD, in NEW.
-new_window() {
-  NEW=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -n1)
-  [[ -n $NEW ]]
-}
 hidden() { ! shown "$1"; }
 # to CAPTION XDOTOOL_COMMAND...: gives the window the X focus, as no window
 # manager does, and runs the command.

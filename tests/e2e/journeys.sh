@@ -72,30 +72,6 @@ journey_catalogue() {
   check "games.txt holds the rows left, the added one last" catalogue_is "$kept" "$added"
 }
 
-# Exit after a save that failed asks before the changes are lost: No keeps
-# the program and its icon, Yes ends it.
-journey_unsaved() {
-  catalogue 'SCUS-94194 Gran Turismo'$'\t''C:\Cards\Gran Turismo.mem'
-  chmod a-w "$APP/games.txt"
-  start_slotmate
-  check "the main window shows" wait_until 15 shown "$MAIN"
-  to "$MAIN" key Delete && to "$MESSAGE" key alt+y && wait_until 5 hidden "$MESSAGE"
-  for answer in n y; do
-    [[ $answer == n ]] || check "No keeps the program and its icon" eval 'running && shown "$TRAY"'
-    check "the tray menu opens" open_tray_menu
-    click_menu_item -8
-    check "Exit says the list could not be saved" wait_until 5 new_window "$MESSAGE" ""
-    local failure=$NEW
-    check "which is answered" xdotool windowfocus --sync "$failure" key Return
-    # The question has the same caption: it is the next such window.
-    check "then asks whether to end without saving it" wait_until 5 new_window "$MESSAGE" "$failure"
-    sleep 1
-    check "the answer is given" xdotool windowfocus --sync "$NEW" key "alt+$answer"
-    check "and the question closes" wait_until 5 not shown_id "$NEW"
-  done
-  check "Yes ends the program with status 0" wait_until 15 ended_with_0
-}
-
 # "Add New Games", turned on in the tray menu: an unknown disc gets a row, a
 # blank card named after its ID, the switch and a balloon. After Exit, the
 # next start keeps the item checked.
