@@ -68,7 +68,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"closed unsaved", start + ", change, writes fail, closed by another program", shown + save + unsaved + quit + ", closed"},
       // A list not read whole (or not even examined) is kept as far as it was
       // read, in place before the box, whose ticks poll; it is never saved.
-      {"list not read whole", "reads fail after 44, insert E:, in box tick, games " + kOneGame + kOneGame + ", start, change, Windows ends",
+      {"list not read whole", "reads fail after 44, insert E:, in box tick, games SLUS-00453 Game\tC:\\g.mem\rSLUS-00453 H\tC:\\h.mem, start, change, Windows ends",
        tray + tip + unread + ", tick, " + poll + switched + poll + front + unsafe},
       {"list not examined", "locked " + kGames + ", " + start + ", change, Windows ends",
        tray + "tip 0 games listed, " + unread + ", " + poll + front + unsafe},
