@@ -105,9 +105,8 @@ bool formGame::ValidateEntry() {
   if (!entry::HasRegionCode(id)) return Refuse(entry::kNoRegionCode, txtCode);
   if (!entry::HasIdFormat(id)) return Refuse(entry::kBadIdFormat, txtCode);
 
-  // Blanks around the path count as bad characters; only a good path is trimmed.
+  // Blanks around the path count as bad characters: a good path has none to trim.
   if (InvalidPath(txtPath.Text())) return Refuse(entry::kInvalidCharacters, txtPath);
-  TrimBox(txtPath);
   const std::string path = txtPath.Text();
   if (FileExists(path)) return true;
   if (auto failure = platform_.files.Length(path).failure)
