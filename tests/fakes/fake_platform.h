@@ -202,7 +202,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<std::string, std::string> registry;  // "key\value" -> bytes
   std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
   long failSetValue = 0;
-  int openKeys = 0, windowsMade = 0;
+  std::map<RegistryKey, std::uint32_t> openKeys;  // handle -> the rights it was opened with
+  int windowsMade = 0;
   bool shift = false, anotherInstance = false;
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
@@ -247,23 +248,21 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     log.push_back("balloon " + title + ": " + text);
     return true;
   }
-  long OpenKeyEx(RegistryKey, Str key, std::uint32_t, RegistryKey* out) override {
-    return keys.contains(key) ? Open(key, out) : 2;
+  long OpenKeyEx(RegistryKey, Str key, std::uint32_t rights, RegistryKey* out) override {
+    return keys.contains(key) ? Open(key, rights, out) : kFileNotFound;
   }
   long CreateKey(RegistryKey, Str key, RegistryKey* out) override {
     keys.insert(key);
-    return Open(key, out);
+    return Open(key, kAllRights, out);
   }
-  long SetValueEx(RegistryKey, Str name, std::uint32_t, std::string_view data) override {
+  long SetValueEx(RegistryKey k, Str name, std::uint32_t, std::string_view data) override {
     if (failSetValue != 0) return failSetValue;
+    if (!openKeys.contains(k) || (openKeys[k] & kSetValueRight) == 0) return kAccessDenied;
     log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
     registry[key_ + "\\" + name] = data;
     return 0;
   }
-  long CloseKey(RegistryKey) override {
-    --openKeys;
-    return 0;
-  }
+  long CloseKey(RegistryKey k) override { return openKeys.erase(k) ? 0 : kInvalidHandle; }
   std::string Read(Str app, Str section, Str key, Str fallback) override {
     auto it = settings.find(app + "\\" + section + "\\" + key);
     return it == settings.end() ? fallback : it->second;
@@ -336,11 +335,15 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
 
  private:
   static constexpr std::uint32_t kDuplicateAlias = 289;  // MCIERR_DUPLICATE_ALIAS
-  std::optional<std::string> held_;                      // the drive open as cdvgs
-  std::string key_;
-  long Open(Str key, RegistryKey* out) {
+  static constexpr long kFileNotFound = 2, kAccessDenied = 5, kInvalidHandle = 6;
+  static constexpr std::uint32_t kSetValueRight = 0x2, kAllRights = 0xF003F;
+  std::optional<std::string> held_;  // the drive open as cdvgs
+  std::string key_;                  // the key opened last
+  RegistryKey lastHandle_ = 0;
+  long Open(Str key, std::uint32_t rights, RegistryKey* out) {
     key_ = key;
-    *out = ++openKeys;
+    *out = ++lastHandle_;
+    openKeys[*out] = rights;
     return 0;
   }
   // The scripted answer, or else `otherwise`.

@@ -71,10 +71,13 @@ TEST(Rules, Patterns) {
       {"abc", "a?c", true}, {"ac", "a?c", false}, {"ac", "a*c", true}, {"a-long-c", "a*c", true},
       {"abcbcd", "a*bcd", true}, {"abcbce", "a*bcd", false},
       {"xaybzc", "*a*b*c", true}, {"xbyazc", "*a*b*c", false},
-      {"7", "[0-9]", true}, {"A", "[0-9]", false}, {"M", "[a-z]", false}, {"x", "[0-9x]", true},
-      {"LC", "[LC]", false}, {"-", "[a-]", true}, {"[a", "[a", true}, {"]", "[]]", false},
+      {"aab", "aa*ab", false},
+      {"9", "[0-9]", true}, {"A", "[0-9]", false}, {"-", "[0-9]", false}, {"x", "[0-9x]", true},
+      {"M", "[a-z]", false}, {"LC", "[LC]", false}, {"-", "[a-]", true}, {"[a", "[a", true},
+      {"]", "[]]", false}, {"]", "[a]", false}, {"[", "[]", false},
       {"x:\\a\\b7", "?:\\*[0-9]", true},
-      {"ab", std::string_view("a*", 1), false},  // the pattern ends with its view
+      // The pattern ends with its view.
+      {"ab", std::string_view("a*", 1), false}, {"ab", std::string_view("a*b", 2), true},
       {"aba", std::string_view("*a*", 2), true}};
   // clang-format on
   for (const auto& [text, pattern, matches] : rows)

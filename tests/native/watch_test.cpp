@@ -40,8 +40,8 @@ TEST(MainWindow, StartTrayAndLifetime) {
   // clang-format off
   ExpectJournals({
       {"settings any case", "set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
-      {"settings numbers", "set Hidden=-12, set Minimized=0, " + start, tip + poll + front},
-      {"settings not read", "set Hidden=-0, set Minimized=1a, " + start, shown},
+      {"settings numbers", "set Hidden=-1, set Minimized=-0, " + start, tip + poll + front},
+      {"settings not read", "set Hidden=-, set Minimized=1a, " + start, shown},
       {"drives Z: to C:", "cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
       {"no CD-ROM drive", "cdroms A: B:, start", "end"},
       {"already running", "already running, " + start, "end"},
@@ -118,6 +118,7 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       if (entry == "card C:\\g.mem") seen += "switch, ";
     }
     EXPECT_EQ(seen, journal + ", ") << name << ": " << steps;
+    EXPECT_TRUE(m.openKeys.empty()) << name;
   }
 }
 
