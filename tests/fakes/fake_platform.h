@@ -205,6 +205,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<RegistryKey, std::uint32_t> openKeys;  // handle -> the rights it was opened with
   int windowsMade = 0;
   bool shift = false, anotherInstance = false;
+  bool shiftPressed = false;  // since the last query of its state
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
   NotifyIconData icon;               // the last record given to the tray
@@ -237,7 +238,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     return 0;
   }
   std::int16_t AsyncKeyState(int key) override {
-    return key == kVkShift && shift ? -32768 : 0;
+    if (key != kVkShift || !shift) return 0;
+    // Bit 15: down now; bit 0: pressed since the last query (0x8001).
+    return std::exchange(shiftPressed, false) ? -32767 : -32768;
   }
   bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
     log.push_back(message == kNimAdd ? "tray add" : "tray delete");

@@ -125,7 +125,11 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.log.push_back("announce " + drive);
        m.main().mediaChange(1u << (drive[0] - 'A'));
      }},
-    {"hold Shift", [](Machine& m, Str) { m.shift = true; }},
+    {"hold Shift",
+     [](Machine& m, Str) {
+       m.shift = true;
+       m.shiftPressed = true;
+     }},
     {"release Shift", [](Machine& m, Str) { m.shift = false; }},
     // The program and its clock.
     {"start",
