@@ -15,6 +15,7 @@ TEST(Rules, GameIdFromTheBootFile) {
       {kBoot, "SLUS-00453"},
       {"boot\t= CDROM:\\sles_012.34;1", "SLES-01234"},
       {"BOOT = cdrom:SLPS-012.34", "SLPS-01234"},
+      {"cdrom:\\SLUS_004.53;1\r\n", "SLUS-00453"},
       {"BOOT = cdrom:\\GAMES\\SLUS_004.53;1", "SLUS-00453"},
       {"BOOT = cdrom:\\SLUS_004.53 \\ARG", "SLUS-00453"},
       {"BOOT = cdrom:\\SLUS_004.53\n\\TCB", "SLUS-00453"},        // an LF ends the path
