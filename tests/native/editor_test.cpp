@@ -38,13 +38,11 @@ TEST(Editor, SaveChecksTheEntry) {
   // clang-format off
   ExpectJournals({
       {"no title", typed("  | SLUS-00453 |C:\\g.mem"), T + "| SLUS-00453 |C:\\g.mem"},
-      {"trimmed", typed(" A |  SLUS-00453 |C:\\g.mem"), yes},
       {"no region", typed(" A | SLUM-00453 |C:\\g.mem"), R + "A|SLUM-00453|C:\\g.mem"},
       {"short ID", typed("A|SLUS-0045|C:\\g.mem"), F + "A|SLUS-0045|C:\\g.mem"},
       // Pasted line breaks: blanks in the title, refused in the path.
       {"breaks in title", typed("\tA\r\nB\n|SLUS-00453|C:\\g.mem"), "valid, boxes A  B|SLUS-00453|C:\\g.mem"},
       {"break in path", typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},
-      {"no card, Yes", typed(ok, card + ", answer Yes"), Q + made + ", " + yes},
       {"no card, No", typed(ok, card + ", answer No"), Q + N},
       {"card not made", typed(ok, card + ", answer Yes, writes fail"), Q + made + N},
       {"empty card, Yes", typed(ok, empty + ", answer Yes"), Q + made + ", " + yes},

@@ -47,16 +47,12 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"already running", "already running, " + start, "end"},
       {"emulator takes keys", "insert E:, emulator running, " + start + ", double-click icon",
        tray + tip + poll + switched + "activate, keys, show behind, " + front},
-      {"double-click shows", min + start + ", double-click icon, double-click icon", hidden + ", " + front + ", show"},
       {"one tray event at a time", start + ", in menu right-click icon; double-click icon", shown + ", menu"},
       {"Configure Games", start + ", menu Configure Games", shown + ", menu, show"},
       {"About", start + ", menu About", shown + ", menu, " + about},
       {"credits", start + ", click credits", shown + ", " + about},
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
-      {"closed by another program", start + ", close box, closed by another program",
-       shown + ", hide, tray delete, Minimized=True, quit, closed"},
-      {"taskbar restarts", start + ", taskbar restarts", shown + ", tray add"},
       // A tick while a poll shows a message box does not poll inside it.
       // A disc announced meanwhile is polled for when the box has gone.
       {"no poll in a poll", start + ", registry fails, in box tick; announce E:, insert E:, tick",
@@ -74,8 +70,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
        tray + "tip 0 games listed, " + unread + ", " + poll + front + unsafe},
       {"list read fails", "out of memory, " + start + ", change, Windows ends", tray + poll + front + unsafe},
       {"Shift brings the icon back", "set Hidden=True, " + start + ", taskbar restarts, tick, hold Shift, tick, tick, taskbar restarts",
-       tip + poll + front + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"},
-      {"Shift with the icon", start + ", hold Shift, tick", shown + ", tick, poll E:"}});
+       tip + poll + front + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"}});
   // clang-format on
   Machine m;
   m.Start();  // tray events come as mouse moves (WM_MOUSEMOVE) to the main window
@@ -138,10 +133,6 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
       {"the first row with the ID", on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
       {"any letter case", on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
       {"no emulator, no keys", on(kOneGame, ""), card},
-      {"registry fails", on(kOneGame, emulator + ", registry fails"), "select 0, " + kNotWritten},
-      {"no row with the ID", on(other, emulator), ""},
-      {"empty card", on("SLUS-00453 G\tC:\\o.mem", emulator + ", file C:\\o.mem="), "select 0"},
-      {"no card path", on("SLUS-00453 G", emulator), "select 0"},
       {"no boot line", on(kOneGame, emulator + ", file E:\\system.cnf=TCB = 4"), ""}});
   // clang-format on
   Machine m;
@@ -175,7 +166,6 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
             ", rmdir C:\\VGS, balloon Slotmate: New game SLUS-00453 not added. Its "
             "memory card could not be created:\r\n" +
             card + "\r\nAccess is denied."},
-       {"watcher off", on + start + "menu Enabled, insert E:, tick", "menu, tick"},
        {"ID refused",
         on + start + "insert E:, file E:\\system.cnf=BOOT = cdrom:\\SLUS_004.5, tick",
         poll}});
