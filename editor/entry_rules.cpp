@@ -18,15 +18,15 @@ std::string Lower(std::string_view text) {
 }  // namespace
 
 std::int16_t FilterCodeKey(std::int16_t keyAscii) {
-  constexpr std::int16_t kBackspace = 8;
-  constexpr std::string_view kAllowed = "CSLPEU-M";
+  constexpr std::string_view kKept = "CSLPEUM-0123456789\b";  // \b: Backspace
   constexpr std::string_view kRaised = "cslpeum";
-  if (keyAscii == kBackspace) return keyAscii;
-  if (keyAscii >= '0' && keyAscii <= '9') return keyAscii;
-  if (keyAscii <= 0 || keyAscii > 127) return 0;
-  char c = char(keyAscii);
-  if (kAllowed.find(c) != std::string_view::npos) return keyAscii;
-  if (kRaised.find(c) != std::string_view::npos) return std::int16_t(c - 'a' + 'A');
+  // Compared as numbers: a key beyond one byte never passes for the letter in
+  // its low byte.
+  const auto among = [keyAscii](std::string_view keys) {
+    return std::find(keys.begin(), keys.end(), keyAscii) != keys.end();
+  };
+  if (among(kKept)) return keyAscii;
+  if (among(kRaised)) return std::int16_t(keyAscii - 'a' + 'A');
   return 0;
 }
 

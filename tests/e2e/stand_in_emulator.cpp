@@ -1,5 +1,5 @@
-// A window captioned like the emulator that logs every key message it gets,
-// so the end-to-end tests and scripts/run.sh can see what Slotmate sent.
+// A window captioned like the emulator that logs the key messages it gets, so
+// the end-to-end tests and scripts/run.sh can see what Slotmate sent.
 //
 //   stand_in_emulator.exe LOGFILE
 //
@@ -9,40 +9,20 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 std::FILE* g_log = nullptr;
 
-void LogLine(const char* text) {
-  std::fputs(text, g_log);
-  // Read while the window runs.
-  std::fflush(g_log);
-}
-
-const char* KindOf(UINT message) {
-  switch (message) {
-    case WM_KEYDOWN:
-      return "down";
-    case WM_KEYUP:
-      return "up";
-    case WM_SYSKEYDOWN:
-      return "sysdown";
-    case WM_SYSKEYUP:
-      return "sysup";
-    default:
-      return nullptr;
-  }
-}
-
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (const char* kind = KindOf(message)) {
-    char line[32];
-    std::snprintf(line, sizeof line, "%s 0x%02X\n", kind, static_cast<unsigned>(wparam));
-    LogLine(line);
-    // Not passed on: Alt would open the system menu.
-    return 0;
+  // By message, from WM_KEYDOWN to WM_SYSKEYUP; the character messages between
+  // are not logged.
+  static const char* const kKinds[] = {"down",  "up",      nullptr,
+                                       nullptr, "sysdown", "sysup"};
+  if (message >= WM_KEYDOWN && message <= WM_SYSKEYUP && kKinds[message - WM_KEYDOWN]) {
+    std::fprintf(g_log, "%s 0x%02X\n", kKinds[message - WM_KEYDOWN], unsigned(wparam));
+    std::fflush(g_log);  // read while the window runs
+    return 0;            // not passed on: Alt would open the system menu
   }
   // Swallowed so that Alt+E neither beeps nor enters menu mode.
   if (message == WM_SYSCHAR) return 0;
@@ -64,7 +44,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 320, 40, 400, 200, nullptr,
                       nullptr, instance, nullptr) == nullptr)
     return 4;
-  LogLine("ready\n");
+  std::fputs("ready\n", g_log);
+  std::fflush(g_log);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

@@ -15,6 +15,7 @@ TEST(Editor, TheCodeBoxTakesOnlyIdKeys) {
     EXPECT_EQ(Fake(e.txtCode).Press(std::uint8_t(c)), std::toupper(c)) << int(c);
   for (char c : " xAz/:\t\x16\x03\xE9"s)
     EXPECT_EQ(Fake(e.txtCode).Press(std::uint8_t(c)), 0) << int(c);
+  EXPECT_EQ(Fake(e.txtCode).Press('C' + 256), 0);  // not a byte: not the letter
 }
 
 // Save checks the entry step by step: the first failing step is shown and
