@@ -123,6 +123,7 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   }
   main.btnDel.SetFocus();  // while hidden: it takes the focus on show
   main.window.Show();
+  EXPECT_TRUE(main.window.Visible());
   EXPECT_EQ(GetFocus(), HwndOf(main.btnDel));
   game.window.Show();
 
@@ -139,9 +140,10 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
        0, "credits "},
       {hwnd, WM_MOUSEMOVE, 0, WM_RBUTTONUP, "517"},
       {hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0, "taskbar "},
-      {hwnd, WM_SYSCOMMAND, SC_CLOSE, 0, "close 0"},  // the user
-      {hwnd, WM_CLOSE, 0, 0, "close 3"},              // another program
-      {hwnd, WM_ENDSESSION, TRUE, 0, "close 2"},      // the session ends
+      // The user (the system keeps the low bits), another program, the session's end.
+      {hwnd, WM_SYSCOMMAND, SC_CLOSE | 3, 0, "close 0"},
+      {hwnd, WM_CLOSE, 0, 0, "close 3"},
+      {hwnd, WM_ENDSESSION, TRUE, 0, "close 2"},
   };
   for (const auto& [to, message, wParam, lParam, expected] : steps) {
     events.clear();
@@ -194,6 +196,25 @@ TEST_F(ProgramTest, InputBoxReturnsTheTypedTextOnOkOnly) {
               clicked == "OK" ? "zelda" : "");
   }
   KillTimer(nullptr, timer);
+}
+
+// While the tray menu is open its owner is in front, or a click elsewhere
+// would leave the menu open. The user presses Down and Enter: the first item.
+HWND inFront;
+void CALLBACK ChooseTheFirstItem(HWND, UINT, UINT_PTR, DWORD) {
+  inFront = GetForegroundWindow();
+  HWND menu = FindWindowA("#32768", nullptr);
+  PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST_F(ProgramTest, TheTrayMenuComesToTheFrontAndRunsTheChosenItem) {
+  bool chosen = false;
+  main.mnuMain.OnClick(0, [&chosen] { chosen = true; });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &ChooseTheFirstItem);
+  main.mnuMain.Popup();
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(std::pair(inFront, chosen), std::pair(HwndOf(main.window), true));
 }
 
 }  // namespace
