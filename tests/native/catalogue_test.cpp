@@ -1,5 +1,4 @@
-// The catalogue: games.txt, and the main window's commands told by what the
-// program does.
+// games.txt, and the main window's commands.
 
 #include <optional>
 
@@ -42,11 +41,7 @@ TEST(Catalogue, LoadsAndSavesTheRowsBesideTheProgram) {
   }
 }
 
-// Remove asks first. F searches from the top, F3 on, and past the last match
-// clears the selection. Change fills the editor from the row; only a good
-// Save writes the line and marks the rows changed. Get takes the disc's ID, a
-// title and a card path; Select applies the card or offers to create it. After
-// a failed save the next close tries again.
+// The main window's keys and buttons, and the editor they open.
 TEST(Commands, KeysAndButtons) {
   auto in = [](const std::string& games, const std::string& steps) {
     return "games " + games + ", start, clear, " + steps;

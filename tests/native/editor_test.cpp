@@ -1,5 +1,4 @@
-// The game editor: the code box's keys and the checks on Save. Its flows are
-// in the commands table.
+// The game editor's code box and its checks on Save.
 
 #include "editor/entry_rules.h"
 #include "native/machine.h"
@@ -18,8 +17,7 @@ TEST(Editor, TheCodeBoxTakesOnlyIdKeys) {
   EXPECT_EQ(Fake(e.txtCode).Press('C' + 256), 0);  // not a byte: not the letter
 }
 
-// Save checks the entry step by step: the first failing step is shown and
-// its box gets the focus. A missing or empty card is offered for creation.
+// The first failing check is shown, and its box gets the focus.
 TEST(Editor, SaveChecksTheEntry) {
   // What the user is told: T no title, R no region, F bad format, P bad path,
   // Q the question, N no card.
