@@ -159,5 +159,4 @@ click_menu_item() { # Y: from the menu's top, or from its bottom when negative
   ((y >= 0)) || y=$((HEIGHT + y))
   click_in "$MENU" 40 "$y"
 }
-balloon_shown() { xdotool search --onlyvisible --class '^explorer\.exe$' | tall; }
 screenshot() { import -window root "$OUT/$1.png"; }

@@ -66,26 +66,6 @@ journey_catalogue() {
   check "games.txt holds the rows left, the added one last" catalogue_is "$kept" "$added"
 }
 
-# "Add New Games", turned on in the tray menu: an unknown disc gets a row, a
-# blank card named after its ID, the switch and a balloon.
-journey_tray() {
-  local card='C:\VGS\SLUS-00453.mem' other='SCUS-94491 Other Game'$'\t''C:\Cards\Other.mem'
-  catalogue "$other"
-  check "the stand-in emulator shows its window" start_stand_in
-  start_slotmate
-  check "the icon is in the tray" wait_until 15 shown "$TRAY"
-  check "a right click on the icon opens the menu" open_tray_menu
-  click_menu_item 42 && insert_disc SLUS_004.53
-  check "Add New Games: the new card goes into Bank 00 Slot 00" wait_until 8 slot_is "$card"
-  check "the stand-in gets the keys" wait_until 3 keys_are "$SWITCH_KEYS"
-  check "the card is blank, 131,136 bytes" \
-    test "$(stat -c %s "$WINEPREFIX/drive_c/VGS/SLUS-00453.mem")" = 131136
-  check "a balloon tells of it" wait_until 5 balloon_shown
-  open_tray_menu && click_menu_item -8
-  check "its last item, Exit, ends the program with status 0" wait_until 10 ended_with_0
-  check "games.txt holds the new row" catalogue_is "$other" "SLUS-00453 New Game 2"$'\t'"$card"
-}
-
 # DLLs named like system ones beside the program are never loaded, though
 # Wine looks there first. Not version.dll: Wine looks there for its own DLLs'
 # imports too, where Windows takes a KnownDLL's from System32 only.

@@ -54,7 +54,6 @@ TEST(MainWindow, StartTrayAndLifetime) {
       // A disc announced meanwhile is polled for when the box has gone.
       {"no poll in a poll", start + ", registry fails, in box tick; announce E:, insert E:, tick",
        shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, announce E:, poll E:"},
-      // A failed save at Exit asks before the rows are lost; No keeps the program.
       {"Exit unsaved, No", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
       {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
        shown + ", menu" + save + unsaved + endAnyway + quit},
@@ -93,7 +92,6 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       // A drive that never answers keeps its own answer (none: no disc).
       {"beside a silent drive", "cdroms F: E:, silent F:, start, insert E:, tick, eject E:, tick, insert E:, tick",
        "tick, switch, tick, tick, switch"},
-      // An announced arrival in E: is polled at once, unless switched off.
       {"announced", "start, insert E:, announce F:, announce E:, eject E:, announce E:, menu Enabled, "
        "insert E:, announce E:", "announce F:, announce E:, switch, announce E:, announce E:"}};
   // clang-format on
