@@ -258,14 +258,14 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     keys.insert(key);
     return Open(key, kAllRights, out);
   }
-  long SetValueEx(RegistryKey k, Str name, std::uint32_t, std::string_view data) override {
+  long SetValueEx(RegistryKey key, Str name, std::uint32_t, std::string_view data) override {
     if (failSetValue != 0) return failSetValue;
-    if (!openKeys.contains(k) || (openKeys[k] & kSetValueRight) == 0) return kAccessDenied;
+    if (!openKeys.contains(key) || (openKeys[key] & kSetValueRight) == 0) return kAccessDenied;
     log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
     registry[key_ + "\\" + name] = data;
     return 0;
   }
-  long CloseKey(RegistryKey k) override { return openKeys.erase(k) ? 0 : kInvalidHandle; }
+  long CloseKey(RegistryKey key) override { return openKeys.erase(key) ? 0 : kInvalidHandle; }
   std::string Read(Str app, Str section, Str key, Str fallback) override {
     auto it = settings.find(app + "\\" + section + "\\" + key);
     return it == settings.end() ? fallback : it->second;
