@@ -202,7 +202,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<std::string, std::string> registry;  // "key\value" -> bytes
   std::map<std::string, std::string> settings;  // "Slotmate\Settings\Hidden" -> text
   long failSetValue = 0;
-  std::map<RegistryKey, std::uint32_t> openKeys;  // handle -> the rights it was opened with
+  // The handles not yet closed, each with the rights it was opened with.
+  std::map<RegistryKey, std::uint32_t> openKeys;
   int windowsMade = 0;
   bool shift = false, anotherInstance = false;
   bool shiftPressed = false;  // since the last query of its state
@@ -258,14 +259,18 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     keys.insert(key);
     return Open(key, kAllRights, out);
   }
-  long SetValueEx(RegistryKey key, Str name, std::uint32_t, std::string_view data) override {
+  long SetValueEx(RegistryKey key, Str name, std::uint32_t,
+                  std::string_view data) override {
     if (failSetValue != 0) return failSetValue;
-    if (!openKeys.contains(key) || (openKeys[key] & kSetValueRight) == 0) return kAccessDenied;
+    if (!openKeys.contains(key) || (openKeys[key] & kSetValueRight) == 0)
+      return kAccessDenied;
     log.push_back("card " + std::string(data.substr(0, data.find('\0'))));
     registry[key_ + "\\" + name] = data;
     return 0;
   }
-  long CloseKey(RegistryKey key) override { return openKeys.erase(key) ? 0 : kInvalidHandle; }
+  long CloseKey(RegistryKey key) override {
+    return openKeys.erase(key) ? 0 : kInvalidHandle;
+  }
   std::string Read(Str app, Str section, Str key, Str fallback) override {
     auto it = settings.find(app + "\\" + section + "\\" + key);
     return it == settings.end() ? fallback : it->second;
