@@ -22,6 +22,20 @@ target_link_libraries(slotmate_win32 PUBLIC ${SLOTMATE_WIN32_LIBS})
 set(SLOTMATE_RESOURCES "")
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
   set(SLOTMATE_RESOURCES ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
+  # Each build's manifest names its own processor, for the program and for
+  # the common controls it binds: 64-bit Windows refuses a 64-bit program
+  # that asks for the x86 ones (Wine binds them, and its windows stay empty).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SLOTMATE_MANIFEST_ARCH amd64)
+  else()
+    set(SLOTMATE_MANIFEST_ARCH x86)
+  endif()
+  configure_file(app/resources/slotmate.manifest.in
+                 ${CMAKE_BINARY_DIR}/resources/slotmate.manifest @ONLY)
+  set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
+               PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/resources)
+  set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
+               PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/resources/slotmate.manifest)
 endif()
 
 # slotmate.exe and slotmate_e2e.exe differ only in their media query: the
@@ -75,13 +89,21 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in_emulator.cpp)
 endif()
 
 # DLLs named like system ones, each leaving a trace beside itself when loaded,
-# for the dlls journey. Undecorated exports, as the system's own.
-foreach(name IN ITEMS winmm uxtheme dwmapi)
-  add_library(trace_${name} SHARED tests/e2e/trace_dll.cpp)
-  target_link_options(trace_${name} PRIVATE -Wl,--kill-at)
-  set_target_properties(trace_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
+# for the dlls journey: every DLL outside the KnownDLLs that the program,
+# its file dialog included, makes Wine load (WINEDEBUG=+loaddll). Not those
+# that Wine alone takes from the program's folder, as imports of KnownDLLs
+# (which Windows takes from System32): dbghelp (imagehlp's), combase (ole32's),
+# shcore (shlwapi's), version, and Wine's own kernelbase, win32u, ucrtbase,
+# zlib1 and winex11.drv. Undecorated exports, as the system's own.
+foreach(name IN ITEMS comctl32.dll compstui.dll dsound.dll dwmapi.dll mcicda.dll
+                      msacm32.dll msimg32.dll propsys.dll uxtheme.dll windowscodecs.dll
+                      winmm.dll winspool.drv)
+  string(REGEX REPLACE "[.].*" "" stem ${name})
+  add_library(trace_${stem} SHARED tests/e2e/trace_dll.cpp)
+  target_link_options(trace_${stem} PRIVATE -Wl,--kill-at)
+  set_target_properties(trace_${stem} PROPERTIES OUTPUT_NAME ${name} PREFIX "" SUFFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls
-                        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls)
+                        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-dlls-imports)
 endforeach()
 
 # Figures for the catalogue's load, scan and save with the real list box.

@@ -8,7 +8,10 @@
 
 namespace slotmate::platform {
 
-inline constexpr RegistryKey kHkeyCurrentUser = 0x80000001u;
+// The system's predefined key, a LONG's value widened with its sign: a
+// 64-bit build that zero-extends it names no key on Windows.
+inline constexpr RegistryKey kHkeyCurrentUser =
+    static_cast<RegistryKey>(static_cast<std::intptr_t>(std::int32_t(0x80000001u)));
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr long kErrorSuccess = 0;
 

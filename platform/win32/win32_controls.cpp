@@ -27,7 +27,10 @@ namespace {
 void SetControlToolTip(Win32Window& window, HWND control, const std::string& text,
                        bool add) {
   TTTOOLINFOA tool{};
-  tool.cbSize = sizeof(tool);
+  // The size every version of the common controls takes; the full record's
+  // is refused by version 5, which serves a program whose manifest is not
+  // honoured.
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
   // The message loop relays the mouse to the tooltip: letting the tooltip
   // subclass the control instead makes every list message about a hundred
   // times slower under Wine (3 s to fill 32,767 rows instead of 30 ms).

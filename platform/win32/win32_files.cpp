@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/unique_handle.h"
 
 namespace slotmate::win32 {
@@ -17,19 +18,6 @@ using FileHandle = UniqueHandle<HANDLE, &CloseHandle>;
 FileHandle OwnFile(HANDLE file) {
   return FileHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
-
-// An empty removable drive must fail the call, not ask the user to insert a
-// disc.
-class NoDriveErrorBoxes {
- public:
-  NoDriveErrorBoxes() noexcept { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-  ~NoDriveErrorBoxes() { SetThreadErrorMode(previous_, nullptr); }
-  NoDriveErrorBoxes(const NoDriveErrorBoxes&) = delete;
-  NoDriveErrorBoxes& operator=(const NoDriveErrorBoxes&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of("\\/");
@@ -112,7 +100,7 @@ std::string SystemErrorText(unsigned long code) {
 
 platform::Files::Size Win32Files::Length(const std::string& path) {
   if (path.empty()) return {};
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
     // Only these say that nothing is there; a drive that is not ready or a
@@ -133,7 +121,7 @@ platform::Files::Contents Win32Files::Read(const std::string& path,
     contents.failure = SystemErrorText(ERROR_PATH_NOT_FOUND);
     return contents;
   }
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   const FileHandle file =
       OwnFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -160,7 +148,7 @@ platform::Files::Contents Win32Files::Read(const std::string& path,
 std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
                                                     std::string_view bytes) {
   if (path.empty()) return SystemErrorText(ERROR_PATH_NOT_FOUND);
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   // A read-only file must stay as it is. Windows refuses to move over one,
   // Wine does not, so ask first.
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -177,7 +165,7 @@ std::optional<std::string> Win32Files::ReplaceWhole(const std::string& path,
 std::optional<std::string> Win32Files::CreateNew(const std::string& path,
                                                  std::string_view bytes) {
   if (path.empty()) return SystemErrorText(ERROR_PATH_NOT_FOUND);
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   // Without MOVEFILE_REPLACE_EXISTING the move fails where a file is.
   const auto move = [&](const char* temporary) {
     return MoveFileExA(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
@@ -195,7 +183,7 @@ std::optional<std::string> Win32Files::CreateNew(const std::string& path,
 }
 
 bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   // It splits at backslashes only: given "C:/a/b/" it creates nothing and
   // still reports success.
   std::string backslashed = path;
@@ -204,13 +192,13 @@ bool Win32Files::MakeSureDirectoryPathExists(const std::string& path) {
 }
 
 bool Win32Files::FolderExists(const std::string& folder) {
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   const DWORD attributes = GetFileAttributesA(folder.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void Win32Files::RemoveEmptyFolder(const std::string& folder) {
-  const NoDriveErrorBoxes quiet;
+  const NoDiskErrorBoxes quiet;
   RemoveDirectoryA(folder.c_str());  // fails, as wanted, when anything is inside
 }
 

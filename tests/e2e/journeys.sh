@@ -67,16 +67,20 @@ journey_catalogue() {
 }
 
 # DLLs named like system ones beside the program are never loaded, though
-# Wine looks there first. Not version.dll: Wine looks there for its own DLLs'
-# imports too, where Windows takes a KnownDLL's from System32 only.
+# Wine is told to look there first, as Windows does for all but the KnownDLLs.
+# They are the ones the program, its file dialog included, makes Wine load
+# (see cmake/windows.cmake).
 journey_dlls() {
-  cp "$BUILD/slotmate.exe" "$BUILD"/e2e-dlls/*.dll "$APP/"
-  local exe NATIVE_FIRST=winmm,uxtheme,dwmapi
+  cp "$BUILD/slotmate.exe" "$BUILD"/e2e-dlls/* "$APP/"
+  local exe NATIVE_FIRST
+  NATIVE_FIRST=$(cd "$BUILD/e2e-dlls" && ls | sed 's/[.]dll$//' | paste -sd,)
   for exe in slotmate.exe slotmate_e2e.exe; do
     # In before the start: Wine's MCI finds a disc in a CD-ROM drive always.
     rm -f "$APP"/*.loaded && insert_disc SLUS_004.53
     ready_to_switch "$exe"
     check "$exe switches the disc" wait_until 8 keys_are "$SWITCH_KEYS"
+    check "Browse in the game editor opens the file dialog" to "$MAIN" key alt+a
+    to '^Game$' key Tab Tab space && wait_until 10 shown '^Select Memory Card$'
     check "no DLL beside $exe was loaded" not compgen -G "$APP/*.loaded"
     wineserver -k && wineserver -w
   done

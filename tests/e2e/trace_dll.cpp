@@ -1,5 +1,5 @@
-// Named winmm.dll, uxtheme.dll or dwmapi.dll for the dlls journey: loaded,
-// it leaves NAME.dll.loaded beside itself. Its MCI answers with an error, so
+// Named like a system DLL for the dlls journey: loaded, it leaves
+// NAME.loaded beside itself. Its MCI answers with an error, so
 // a program that imports MCI from its folder starts, and the trace shows.
 
 #include <windows.h>

@@ -12,6 +12,7 @@
 
 #include "editor/memory_card.h"
 #include "platform/win32/folder_media.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
@@ -37,6 +38,8 @@ std::pair<DWORD, std::string> Stored(const std::string& key, const char* name) {
 
 // The emulator reads the card's path as REG_SZ, with its NUL.
 TEST(RegistryTest, TheCardPathIsStoredAsText) {
+  // Wine compares only the low 32 bits; 64-bit Windows needs all 64.
+  EXPECT_EQ(reinterpret_cast<HKEY>(platform::kHkeyCurrentUser), HKEY_CURRENT_USER);
   RegDeleteKeyA(HKEY_CURRENT_USER, kMemoryCardsKey);
   Win32Registry registry;
   for (const std::string path : {"C:\\VGS\\abcdef.mem", ""}) {
@@ -90,6 +93,48 @@ TEST(FilesTest, BlankCardLengthAndWholeReplacement) {
       std::pair(true, false));
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
   fs::remove_all(folder);
+}
+
+// Windows XP, as the program sees it: kernel32 without the functions that
+// came later, and a DLL search that only SetDllDirectoryA can narrow.
+std::string dllDirectory = "never set";
+BOOL WINAPI RecordDllDirectory(LPCSTR folder) {
+  dllDirectory = folder;
+  return TRUE;
+}
+FARPROC WINAPI LookUpAsOnWindowsXp(HMODULE module, LPCSTR name) {
+  for (const char* newer :
+       {"SetDefaultDllDirectories", "SetThreadErrorMode", "GetTickCount64"})
+    if (std::strcmp(name, newer) == 0) return nullptr;
+  if (std::strcmp(name, "SetDllDirectoryA") == 0)
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&RecordDllDirectory));
+  return GetProcAddress(module, name);
+}
+
+std::string FolderOf(HMODULE module) {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(module, path, MAX_PATH);
+  return std::filesystem::path(path).parent_path().string();
+}
+
+TEST(SystemTest, OnWindowsXpTheSystemsDllsStillComeFromSystem32AndNoDiskBoxesStayAway) {
+  const FunctionLookup previous = SetFunctionLookup(&LookUpAsOnWindowsXp);
+  RestrictDllSearch();
+  EXPECT_EQ(dllDirectory, "");  // the current folder leaves the search
+  char system32[MAX_PATH] = "";
+  GetSystemDirectoryA(system32, MAX_PATH);
+  // MCI's CD audio driver, which winmm would look for by name, is in already.
+  EXPECT_EQ(FolderOf(GetModuleHandleA("mcicda.dll")), system32);
+  EXPECT_EQ(FolderOf(LoadSystemDll("winmm.dll")), system32);
+  SetErrorMode(0);
+  {
+    const NoDiskErrorBoxes quiet;
+    EXPECT_EQ(GetErrorMode(), UINT(SEM_FAILCRITICALERRORS));
+  }
+  EXPECT_EQ(GetErrorMode(), 0u);
+  // The posix threads' clock, from the 32-bit count.
+  EXPECT_LT(GetTickCount64() - GetTickCount(), 1000u);
+  SetFunctionLookup(previous);
 }
 
 // The reply in n bytes, or "failed".
