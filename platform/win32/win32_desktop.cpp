@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string_view>
@@ -117,9 +118,18 @@ void Win32Desktop::SendKeys(const std::vector<platform::KeyEvent>& keys) {
 
 void Win32Desktop::ShellOpen(platform::WindowHandle owner, const std::string& verb,
                              const std::string& file) {
-  // No verb means the file's default action.
-  ShellExecuteA(reinterpret_cast<HWND>(owner), verb.empty() ? nullptr : verb.c_str(),
-                file.c_str(), "", "", SW_SHOWNORMAL);
+  // The shell may hand the work to COM objects: COM for the call, which
+  // returns only once they are done with it.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  SHELLEXECUTEINFOA request{};
+  request.cbSize = sizeof(request);
+  request.fMask = SEE_MASK_NOASYNC;
+  request.hwnd = reinterpret_cast<HWND>(owner);
+  request.lpVerb = verb.empty() ? nullptr : verb.c_str();  // the default action
+  request.lpFile = file.c_str();
+  request.nShow = SW_SHOWNORMAL;
+  ShellExecuteExA(&request);
+  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 }  // namespace slotmate::win32

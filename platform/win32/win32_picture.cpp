@@ -59,6 +59,7 @@ void LoadResourcePicture(HINSTANCE instance, int resourceId, ComRef<IPicture>& p
 
 Win32Picture::Win32Picture(Win32Window& window, HWND hwnd, int tabIndex, int resourceId)
     : ControlOf(window, hwnd, tabIndex) {
+  window.toolkit().StartOle();  // the decoder's
   LoadResourcePicture(window.toolkit().Instance(), resourceId, picture_);
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   InvalidateRect(hwnd, nullptr, TRUE);

@@ -52,8 +52,6 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
   if (const auto init =
           DllFunction<InitFn>(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx"))
     init(&controls);
-  // The picture decoder and the shell want OLE on this thread.
-  oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
 
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -70,6 +68,10 @@ Win32Toolkit::~Win32Toolkit() {
   if (windowClass_) UnregisterClassA(MAKEINTATOM(windowClass_), instance_);
   if (pictureClass_) UnregisterClassA(MAKEINTATOM(pictureClass_), instance_);
   if (oleStarted_) OleUninitialize();
+}
+
+void Win32Toolkit::StartOle() {
+  if (!oleStarted_) oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
 }
 
 std::unique_ptr<platform::Window> Win32Toolkit::NewWindow(

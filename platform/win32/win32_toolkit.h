@@ -48,6 +48,9 @@ class Win32Toolkit : public platform::Toolkit {
   UINT LineHeight() const { return lineHeight_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
   ATOM WindowClass() const { return windowClass_; }
+  // OLE on this thread, started the first time it is needed (the editor's
+  // picture), not at start-up; ended with the toolkit.
+  void StartOle();
 
  private:
   HINSTANCE instance_;
