@@ -41,5 +41,5 @@ step_run() {
 step_stopped() { # STATUS COMMAND WHERE
   # A subshell's failure is told once, by the shell that ran it.
   ((BASH_SUBSHELL == 0)) || return 0
-  echo "$STEP_SCRIPT: stopped (status $1)${STEP_NOW:+ while $STEP_NOW}: $2 ($3)" >&2
+  echo "$STEP_SCRIPT: stopped (status $1)${STEP_NOW:+ in the step \"$STEP_NOW\"}: $2 ($3)" >&2
 }
