@@ -50,7 +50,7 @@ build_it() {
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" &&
     cmake --build "$build/$arch" -j"$(nproc)" --target slotmate stand_in_emulator
 }
-step_run "$out/build.log" "building slotmate.exe and the stand-in emulator in $build/$arch" \
+step_run "$out/build.log" "building slotmate.exe and the stand-in emulator in $build/$arch (a minute or two the first time)" \
   build_it
 
 wine_use "$arch"
@@ -73,7 +73,7 @@ if [[ -z ${DISPLAY:-} || -n $screenshots ]]; then
   export DISPLAY=":$display"
 fi
 
-step_run "$out/prefix.log" "making a Wine prefix whose drive E: is a CD-ROM drive" \
+step_run "$out/prefix.log" "making a Wine prefix whose drive E: is a CD-ROM drive (10-20 s)" \
   scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$out/disc"
 if [[ -n $screenshots ]]; then
   # Every window in Wine's virtual desktop: frames and title bars as on
