@@ -27,6 +27,7 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "install-deps: missing ${missing[*]}; run as root to install them" >&2
   exit 1
 fi
+# shellcheck source=scripts/steps.sh
 source "$(dirname "$0")/steps.sh"
 STEP_SCRIPT=install-deps
 log=$(mktemp --tmpdir slotmate-install-deps.XXXXXX.log)

@@ -130,7 +130,7 @@ grep -v ready "$keys" | sed -e 's/0x0D/Enter/; s/0x12/Alt/; s/0x45/E/; s/0x26/Up
 desktop=""
 if [[ -n $screenshots ]]; then
   for _ in $(seq 50); do
-    desktop=$(xdotool search --onlyvisible --name '^Slotmate - Wine desktop$' | head -n 1)
+    desktop=$(xdotool search --onlyvisible --name '^Slotmate - Wine desktop$' | head -n 1 || true)
     [[ -n $desktop ]] && break
     sleep 0.2
   done
