@@ -12,7 +12,7 @@
 # - card switch latency: from writing a disc's SYSTEM.CNF into drive E:'s
 #   folder until the stand-in emulator gets its first key, 10 insertions at
 #   random moments, once found by the 3 s poll and once announced by
-#   tools/announce_media.exe;
+#   announce_media.exe (tests/e2e/announce_media.cpp);
 # - the 32,767-row catalogue's load, scan and save (slotmate_win32_bench.exe).
 #
 # The table goes to standard output, progress to standard error, the raw

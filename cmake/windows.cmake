@@ -78,7 +78,7 @@ endif()
 
 # Announces a disc's arrival as Windows does (WM_DEVICECHANGE to every
 # top-level window), for the end-to-end tests and the latency benchmark.
-add_executable(announce_media tools/announce_media.cpp)
+add_executable(announce_media tests/e2e/announce_media.cpp)
 target_link_libraries(announce_media PRIVATE user32)
 
 # A stand-in for the emulator: a window captioned like it that records the

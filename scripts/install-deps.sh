@@ -27,10 +27,16 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "install-deps: missing ${missing[*]}; run as root to install them" >&2
   exit 1
 fi
-echo "install-deps: installing ${missing[*]}"
+# shellcheck source=scripts/steps.sh
+source "$(dirname "$0")/steps.sh"
+STEP_SCRIPT=install-deps
+log=$(mktemp --tmpdir slotmate-install-deps.XXXXXX.log)
+step "installing ${missing[*]} (a few minutes; apt's output goes to $log)"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
+  step_log "$log" "adding the i386 architecture" dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+step_log "$log" "apt-get update" apt-get update -qq
+step_log "$log" "installing ${missing[*]}" \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+rm -f "$log"

@@ -18,9 +18,12 @@
 # default ".wine-template-ARCH" beside PREFIX.
 #
 # Run Wine in the prefix with the same environment as here: WINEPREFIX=PREFIX
-# and what wine_use ARCH of scripts/wine-env.sh sets.
+# and what wine_use ARCH of scripts/wine-env.sh sets. Wine's output goes to
+# PREFIX.log (the template's to its own log); a step that fails is named, with
+# the end of its log.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
+source "$(dirname "$0")/steps.sh"
 
 usage() {
   sed -n '2,12p' "$0" >&2
@@ -71,9 +74,11 @@ ensure_template() {
   exec {lock}>"$template.lock"
   flock "$lock"
   if [[ ! -f $template/.complete ]]; then
-    rm -rf "$template"
-    WINEPREFIX=$template wineboot -i >"$template.log" 2>&1 </dev/null
-    WINEPREFIX=$template wineserver -w
+    rm -rf "$template" "$template.log"
+    step_run "$template.log" "making a $arch Wine template in $template (wineboot, 10-20 s)" \
+      env WINEPREFIX="$template" wineboot -i
+    step_log "$template.log" "waiting for the template's Wine to end" \
+      env WINEPREFIX="$template" wineserver -w
     touch "$template/.complete"
   fi
   exec {lock}>&-
@@ -89,6 +94,8 @@ if [[ ! -f $prefix/system.reg ]]; then
 fi
 
 export WINEPREFIX=$prefix
+log=$prefix.log
+rm -f "$log"
 grep -q "^#arch=$arch" "$prefix/system.reg" || {
   echo "make-prefix.sh: $prefix is not a $arch prefix" >&2
   exit 1
@@ -104,13 +111,13 @@ fi
 wineserver -p5 </dev/null >/dev/null 2>&1 || true
 
 if [[ -n $graphics ]]; then
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f \
-    </dev/null >/dev/null
+  step_log "$log" "setting the graphics driver" \
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f
 fi
 
 if [[ -n $dpi ]]; then
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-    </dev/null >/dev/null
+  step_log "$log" "setting the screen's dots per inch" \
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
 fi
 
 for mapping in "${cdroms[@]}"; do
@@ -123,8 +130,8 @@ for mapping in "${cdroms[@]}"; do
   }
   dir=$(cd "$dir" && pwd)
   ln -sfn "$dir" "$prefix/dosdevices/$letter:"
-  wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f "${reg_view[@]}" \
-    </dev/null >/dev/null
+  step_log "$log" "typing drive $letter: as a CD-ROM drive" \
+    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f "${reg_view[@]}"
 done
 
 wineserver -k || true

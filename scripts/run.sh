@@ -38,18 +38,23 @@ scripts/install-deps.sh
 # The 32-bit build, which players on any Windows take, where this machine
 # runs it; the 64-bit build where the kernel refuses 32-bit programs.
 source scripts/wine-env.sh
+source scripts/steps.sh
 arch=$(wine_shown_arch) why=$(wine_cannot_run win32)
 echo "run.sh: showing the ${arch#win}-bit build${why:+; not the 32-bit one: $why}"
-cmake -S . -B "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" >/dev/null
-cmake --build "$build/$arch" -j"$(nproc)" --target slotmate stand_in_emulator >/dev/null
-
-wine_use "$arch"
-export WINEPREFIX=$out/prefix
+# Each step's output goes to a log here (build.log, prefix.log...).
 rm -rf "$out"
 mkdir -p "$out/disc"
 cp scripts/sample/system.cnf "$out/disc/SYSTEM.CNF"
+build_it() {
+  cmake -S . -B "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" &&
+    cmake --build "$build/$arch" -j"$(nproc)" --target slotmate stand_in_emulator
+}
+step_run "$out/build.log" "building slotmate.exe and the stand-in emulator in $build/$arch (a minute or two the first time)" \
+  build_it
 
+wine_use "$arch"
+export WINEPREFIX=$out/prefix
 xvfb=""
 cleanup() {
   wineserver -k 2>/dev/null || true
@@ -57,19 +62,26 @@ cleanup() {
 }
 trap cleanup EXIT
 if [[ -z ${DISPLAY:-} || -n $screenshots ]]; then
-  for n in $(seq 90 120); do [[ -e /tmp/.X11-unix/X$n ]] || break; done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb takes a display that nothing else holds and tells its number once
+  # it accepts windows.
+  mkfifo "$out/displayfd"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/displayfd" \
+    </dev/null >"$out/xvfb.log" 2>&1 &
   xvfb=$!
-  export DISPLAY=":$n"
-  sleep 1
+  read_display() { read -r -t 30 display <"$out/displayfd"; }
+  step_log "$out/xvfb.log" "starting Xvfb" read_display
+  export DISPLAY=":$display"
 fi
 
-scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$out/disc" >/dev/null
+step_run "$out/prefix.log" "making a Wine prefix whose drive E: is a CD-ROM drive (10-20 s)" \
+  scripts/make-prefix.sh "$WINEPREFIX" --arch "$arch" --graphics x11 --cdrom "e:$out/disc"
 if [[ -n $screenshots ]]; then
   # Every window in Wine's virtual desktop: frames and title bars as on
   # Windows, and the tray icon in its taskbar.
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Slotmate /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Slotmate /d 800x600 /f >/dev/null 2>&1
+  step_log "$out/prefix.log" "setting up Wine's virtual desktop" \
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Slotmate /f
+  step_log "$out/prefix.log" "setting up Wine's virtual desktop" \
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Slotmate /d 800x600 /f
 fi
 app=$WINEPREFIX/drive_c/Slotmate
 cards=$WINEPREFIX/drive_c/VGS
@@ -86,13 +98,26 @@ wineserver -p60 </dev/null >/dev/null 2>&1 || true
 echo "Bank 00 Slot 00 before: $(card_value || true)"
 [[ -n $(card_value || true) ]] || echo "  (not set)"
 
+# wait_for SECONDS COMMAND...: until COMMAND succeeds, for at most SECONDS.
+wait_for() {
+  local tries=$(($1 * 5))
+  until "${@:2}"; do
+    ((--tries > 0)) || return 1
+    sleep 0.2
+  done
+}
 keys=$out/stand-in-keys.txt
-wine "$build/$arch/stand_in_emulator.exe" "$(winepath -w "$keys")" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 50); do grep -q ready "$keys" 2>/dev/null && break; sleep 0.2; done
+step "starting the stand-in emulator, then Slotmate"
+wine "$build/$arch/stand_in_emulator.exe" "$(winepath -w "$keys")" \
+  </dev/null >"$out/stand-in.log" 2>&1 &
+step_log "$out/stand-in.log" "waiting 10 s at most for the stand-in emulator's window" \
+  wait_for 10 grep -qs ready "$keys"
 
-(cd "$app" && wine slotmate.exe </dev/null >/dev/null 2>&1) &
+(cd "$app" && wine slotmate.exe </dev/null >"$out/slotmate.log" 2>&1) &
 slotmate=$!
-for _ in $(seq 75); do [[ -n $(card_value || true) ]] && break; sleep 0.2; done
+card_set() { [[ -n $(card_value || true) ]]; }
+step_log "$out/slotmate.log" "waiting 15 s at most for Slotmate to switch the card" \
+  wait_for 15 card_set
 sleep 1
 
 echo "Bank 00 Slot 00 after:  $(card_value || true)"
@@ -105,7 +130,7 @@ grep -v ready "$keys" | sed -e 's/0x0D/Enter/; s/0x12/Alt/; s/0x45/E/; s/0x26/Up
 desktop=""
 if [[ -n $screenshots ]]; then
   for _ in $(seq 50); do
-    desktop=$(xdotool search --onlyvisible --name '^Slotmate - Wine desktop$' | head -n 1)
+    desktop=$(xdotool search --onlyvisible --name '^Slotmate - Wine desktop$' | head -n 1 || true)
     [[ -n $desktop ]] && break
     sleep 0.2
   done
@@ -168,7 +193,7 @@ if [[ -n $screenshots ]]; then
     "docs/screenshot-tray-menu.png docs/screenshot-new-game.png"
 elif [[ -n $xvfb ]]; then
   sleep 1
-  import -window root "$out/screenshot.png"
+  step_log "$out/xvfb.log" "taking the screenshot" import -window root "$out/screenshot.png"
   echo "Screenshot: $out/screenshot.png"
 else
   echo "Slotmate is running on $DISPLAY; choose Exit from its tray menu to end it."

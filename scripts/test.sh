@@ -9,6 +9,7 @@
 # Installs what is missing first (see install-deps.sh). Build trees go to
 # ./build (or $SLOTMATE_BUILD). SLOTMATE_WINE_ARCH=win64 runs the Wine tiers
 # on the 64-bit build only, as a machine that refuses 32-bit programs does.
+# A step that stops the run is named on the way out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -17,7 +18,16 @@ jobs=$(nproc)
 passed=0
 failed=0
 
-step() { printf '\n== %s\n' "$*"; }
+source scripts/steps.sh
+step() {
+  STEP_NOW=$*
+  printf '\n== %s\n' "$*"
+}
+# configure BUILD_DIR CMAKE_ARGS...: CMake's output goes to BUILD_DIR.log.
+configure() {
+  rm -f "$1.log"
+  step_log "$1.log" "configuring $1" cmake -S . -B "$@"
+}
 
 # Runs ctest, echoes its output and adds its counts to the totals.
 run_ctest() {
@@ -46,12 +56,12 @@ step "Format check"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 step "Tier 1: native tests"
-cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure "$build/native" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build/native" -j"$jobs"
 run_ctest --test-dir "$build/native" -j"$jobs"
 
 step "Tier 1: native tests with ASan and UBSan"
-cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSLOTMATE_SANITIZE=ON >/dev/null
+configure "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSLOTMATE_SANITIZE=ON
 cmake --build "$build/sanitize" -j"$jobs" --target slotmate_tests
 run_ctest --test-dir "$build/sanitize" -j"$jobs"
 
@@ -61,8 +71,8 @@ source scripts/wine-env.sh
 runnable=() not_run=""
 for arch in win32 win64; do
   step "Windows build ($arch)"
-  cmake -S . -B "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake" >/dev/null
+  configure "$build/$arch" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$(mingw_cpu "$arch").cmake"
   cmake --build "$build/$arch" -j"$jobs"
   scripts/check-exe.sh "$arch" "$build/$arch/slotmate.exe"
   why=$(wine_cannot_run "$arch")
@@ -79,20 +89,21 @@ for arch in "${runnable[@]}"; do
   run_ctest --test-dir "$build/$arch" -L e2e
 done
 
-step "Release zips: the stripped program and README.txt, nothing else"
+step "Release zips: the stripped program, README.txt and LICENSE.txt, nothing else"
 # The zips' paths are taken from standard output; the progress goes to the
 # log as it comes.
 mapfile -t zips < <(SLOTMATE_RELEASE_TEST_BUILD=1 scripts/release.sh "$build")
-[[ ${#zips[@]} -eq 2 ]] || { echo "test.sh: release.sh made no zips" >&2 && exit 1; }
+[[ ${#zips[@]} -eq 2 ]] || { echo "test.sh: release.sh made no zips (see above)" >&2 && exit 1; }
 for zip in "${zips[@]}"; do
   arch=$(basename "$zip" .zip) arch=${arch##*-}
   check=$build/release-check/$arch exe=$build/release-check/$arch/slotmate.exe
   rm -rf "$check" && mkdir -p "$check" && unzip -q "$zip" -d "$check"
   scripts/check-exe.sh "$arch" "$exe"
-  [[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt" ]] &&
+  [[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt LICENSE.txt" ]] &&
     file -b "$exe" | grep -q stripped && (($(stat -c %s "$exe") < 600 * 1024)) &&
-    ! grep -qv $'\r$' "$check/README.txt" || {
-    echo "test.sh: $zip must hold a stripped slotmate.exe under 600 KB and a CR LF README.txt" >&2
+    ! grep -qv $'\r$' "$check/README.txt" "$check/LICENSE.txt" || {
+    echo "test.sh: $zip must hold a stripped slotmate.exe under 600 KB," \
+      "README.txt and LICENSE.txt with CR LF line ends, and nothing else" >&2
     unzip -l "$zip" >&2
     exit 1
   }
@@ -119,4 +130,4 @@ done
 
 printf '\n'
 echo "total: $passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+exit $((failed > 0))
