@@ -11,9 +11,7 @@
 #include <cmath>
 
 #include "app/form_slotmate.h"
-#include "app/main_window_layout.h"
 #include "editor/form_game.h"
-#include "editor/game_window_layout.h"
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_picture.h"
@@ -237,54 +235,44 @@ TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
   KillTimer(nullptr, timer);
 }
 
-// The shown top-level window of this thread that `owner` owns.
-BOOL CALLBACK FindOwned(HWND window, LPARAM search) {
-  auto& [owner, owned] = *reinterpret_cast<std::pair<HWND, HWND>*>(search);
-  if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) owned = window;
-  return !owned;
-}
-HWND ShownOwnedBy(HWND owner) {
-  std::pair<HWND, HWND> search{owner, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), &FindOwned, LPARAM(&search));
-  return search.second;
-}
-
-// What the user sees of the file dialog that the editor opens. Then the user
-// asks for a card that is not there, closes the box that refuses it, and cancels.
+// What the user sees of the file dialog. Then the user asks for a card that is
+// not there, closes the box that refuses it, which shows in front, and cancels.
 struct {
-  HWND editor = nullptr, dialog = nullptr;
+  HWND dialog = nullptr, owner = nullptr;
   std::string caption, folder;
   bool readOnlyBox = true, missingCardRefused = false;
 } browse;
 void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND front = FindWindowA("#32770", nullptr);
   if (!browse.dialog) {
-    if (!(browse.dialog = ShownOwnedBy(browse.editor))) return;
+    browse.dialog = front;
+    browse.owner = GetWindow(front, GW_OWNER);
     char text[MAX_PATH] = "";
-    GetWindowTextA(browse.dialog, text, MAX_PATH);
+    GetWindowTextA(front, text, MAX_PATH);
     browse.caption = text;
-    SendMessageA(browse.dialog, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(text));
+    SendMessageA(front, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(text));
     browse.folder = text;
-    browse.readOnlyBox = IsWindowVisible(GetDlgItem(browse.dialog, chx1));
+    browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
     SetWindowTextA(GetFocus(), "no such card.mem");  // the file name box
-    PostMessageA(browse.dialog, WM_COMMAND, IDOK, 0);
-  } else if (HWND box = ShownOwnedBy(browse.dialog)) {
+    PostMessageA(front, WM_COMMAND, IDOK, 0);
+  } else if (front != browse.dialog) {
     browse.missingCardRefused = true;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(front, WM_COMMAND, IDOK, 0);
   } else {
-    PostMessageA(browse.dialog, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
   }
 }
 
 TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder) {
   fake.folder = "C:\\windows";  // where the program is
-  browse.editor = HwndOf(game.window);
   game.txtPath.SetText("kept");
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
   game.btnBrowse_Click();
   KillTimer(nullptr, timer);
-  EXPECT_EQ(std::tuple(browse.caption, browse.folder, browse.readOnlyBox,
+  EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
                        browse.missingCardRefused, game.txtPath.Text()),
-            std::tuple("Select Memory Card"s, fake.folder, false, true, "kept"s));
+            std::tuple("Select Memory Card"s, HwndOf(game.window), fake.folder, false,
+                       true, "kept"s));
 }
 
 // Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
