@@ -1,8 +1,10 @@
 #include "platform/win32/win32_controls.h"
-#include <algorithm>
-#include <iterator>
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <iterator>
 
 #include <stdexcept>
 
@@ -56,6 +58,14 @@ void WidenAnsi(const std::string& text, std::wstring& wide) {
     }
     wide[i] = wchar_t(text[i]);
   }
+}
+
+// The ID and title, then the card path: the text before and after the row's
+// first TAB.
+std::pair<std::string_view, std::string_view> SplitRow(std::string_view row) {
+  const auto tab = row.find('\t');
+  if (tab == row.npos) return {row, {}};
+  return {row.substr(0, tab), row.substr(tab + 1)};
 }
 
 }  // namespace
@@ -261,32 +271,75 @@ void Win32ListBox::SetListIndex(int index) {
 
 void Win32ListBox::SetToolTip(const std::string& text) {
   toolTip_ = text;
-  SetControlToolTip(window_, hwnd_, toolTip_, false);
+  SetControlToolTip(window_, hwnd_, shownTip_ = toolTip_, false);
 }
 
-// Draws one row (from rows_, which the control's text copies): its text with TABs
-// expanded to the list's usual tab stops, in the selection's colours when selected.
+// The ID and title fill the first 55% of a row, the card path the rest: one
+// column for every row, with nothing to measure however many rows there are.
+// The title gets more, as a path is shortened where it matters least.
+Win32ListBox::Columns Win32ListBox::ColumnsOf(const RECT& row) const {
+  constexpr int kTextMargin = 2;
+  const int gap = int(window_.toolkit().LineHeight()) / 2;
+  const int middle = row.left + (row.right - row.left) * 11 / 20;
+  return {{row.left + kTextMargin, row.top, middle - gap, row.bottom},
+          {middle, row.top, row.right - kTextMargin, row.bottom}};
+}
+
+// Draws one row (from rows_, which the control's text copies) in the selection's
+// colours when selected. A title that does not fit loses its end, a card path
+// its middle, so that the file name stays.
 void Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT area = item.rcItem;
   FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (item.itemID < rows_.size()) {
-    const std::string& row = rows_[item.itemID];
+    const auto [title, path] = SplitRow(rows_[item.itemID]);
+    Columns columns = ColumnsOf(area);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC,
                  GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    constexpr int kTextMargin = 2;
-    // The card path starts in a column of its own at the middle of the row,
-    // so the rows line up whatever the length of their titles; a longer
-    // title pushes its path to the next stop.
-    constexpr int kStops = 8;
-    const int width = area.right - area.left;
-    INT stops[kStops];
-    for (int i = 0; i < kStops; ++i) stops[i] = width / 2 + i * width / (2 * kStops);
-    TabbedTextOutA(item.hDC, area.left + kTextMargin, area.top, row.c_str(),
-                   int(row.size()), kStops, stops, area.left + kTextMargin);
+    constexpr UINT kOneLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    DrawTextA(item.hDC, title.data(), int(title.size()), &columns.title,
+              kOneLine | DT_END_ELLIPSIS);
+    DrawTextA(item.hDC, path.data(), int(path.size()), &columns.path,
+              kOneLine | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS);
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &area);
+}
+
+// Over a row that is shown shortened, the list's tooltip is that row whole,
+// title and card path on a line each; anywhere else it is the list's own.
+void Win32ListBox::OnMouseMove(LPARAM position) {
+  const int height = int(SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0));
+  const int y = GET_Y_LPARAM(position);
+  const int row = height > 0 && y >= 0
+                      ? int(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)) + y / height
+                      : -1;
+  std::string tip = toolTip_;
+  if (row >= 0 && row < Count() && IsShortened(rows_[row])) {
+    const auto [title, path] = SplitRow(rows_[row]);
+    tip = std::string(title) + "\r\n" + std::string(path);
+  }
+  if (tip != shownTip_) SetControlToolTip(window_, hwnd_, shownTip_ = tip, false);
+}
+
+bool Win32ListBox::IsShortened(std::string_view row) const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const Columns columns = ColumnsOf(client);
+  const auto [title, path] = SplitRow(row);
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+  const auto wider = [dc](std::string_view text, const RECT& room) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.data(), int(text.size()), &size);
+    return size.cx > room.right - room.left;
+  };
+  const bool shortened = wider(title, columns.title) || wider(path, columns.path);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd_, dc);
+  return shortened;
 }
 
 void Win32ListBox::OnCommand(WORD code) {

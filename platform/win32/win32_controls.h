@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/toolkit.h"
@@ -41,6 +42,8 @@ class ControlCore {
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
   // WM_DRAWITEM for an owner-drawn control.
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // The mouse moved over the control, to `position` in its client area.
+  virtual void OnMouseMove(LPARAM /*position*/) {}
 
  protected:
   Win32Window& window_;
@@ -139,8 +142,17 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
   }
   void OnCommand(WORD code) override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void OnMouseMove(LPARAM position) override;
 
  private:
+  // Where a row's ID and title, and its card path, are drawn.
+  struct Columns {
+    RECT title;
+    RECT path;
+  };
+  Columns ColumnsOf(const RECT& row) const;
+  // Whether the row's title or card path is wider than its column.
+  bool IsShortened(std::string_view row) const;
   void CheckRow(int index) const;
   // Throws when the control refused a row (LB_ERR, LB_ERRSPACE: below 0).
   static void CheckTaken(LRESULT result);
@@ -149,6 +161,7 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
   // is a copy for everyone else, written only together with this.
   std::vector<std::string> rows_;
   std::string toolTip_;
+  std::string shownTip_;  // toolTip_, or the row under the mouse whole
   std::function<void()> click_;
   std::function<void()> dblClick_;
 };

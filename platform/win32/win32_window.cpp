@@ -190,6 +190,10 @@ void Win32Window::RequestClose(platform::UnloadMode mode) {
 
 void Win32Window::RelayToToolTips(const MSG& msg) {
   if (toolTips_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    // A control may change its tip first.
+    if (msg.message == WM_MOUSEMOVE)
+      for (auto& control : controls_)
+        if (control->hwnd() == msg.hwnd) control->OnMouseMove(msg.lParam);
     MSG copy = msg;
     SendMessageA(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
   }

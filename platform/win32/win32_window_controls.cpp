@@ -97,7 +97,7 @@ platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& design) 
 platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& design) {
   platform::ControlSpec noCaption = design;
   noCaption.caption.clear();
-  // Owner-drawn, so the card path keeps its column, but with each row's text
+  // Owner-drawn, so the card paths line up in one column, but with each row's text
   // in the control too: screen readers, type-ahead and other programs
   // (LB_GETTEXT) read it.
   HWND hwnd = CreateChild(WC_LISTBOXA, noCaption,
@@ -135,6 +135,8 @@ HWND Win32Window::ToolTips() {
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                                 nullptr, toolkit_.Instance(), nullptr);
     SendMessageA(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(toolkit_.Font()), FALSE);
+    // Lines break only where a tip's text breaks them (a list row shown whole).
+    SendMessageA(toolTips_, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN));
   }
   return toolTips_;
 }

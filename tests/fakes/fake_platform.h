@@ -210,7 +210,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
   NotifyIconData icon;               // the last record given to the tray
-  std::deque<int> answers;           // to message boxes; else OK, or No to a question
+  std::deque<int> answers;           // to message boxes; else Enter: the default button
   std::deque<std::string> typed;     // in input boxes; "" is Cancel
   std::optional<std::string> chosenFile;  // in the open dialog; nullopt: Cancel
   FakeWindow::Script whileModal;          // the user's actions in a modal window
@@ -283,7 +283,8 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   int ShowMessage(WindowHandle, Str text, Str, std::uint32_t style) override {
     log.push_back("box " + text);
     if (auto user = std::exchange(whileBox, nullptr)) user();  // once, while it is open
-    return Next(answers, (style & 0xF) == kMbYesNo ? kIdNo : kIdOk);
+    const int enter = (style & kMbDefButton2) ? kIdNo : kIdYes;
+    return Next(answers, (style & 0xF) == kMbYesNo ? enter : kIdOk);
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
     log.push_back("input " + defaultText);

@@ -63,6 +63,7 @@ TEST(Commands, KeysAndButtons) {
                     made = ", mkdir C:\\gt.mem, write C:\\gt.mem",
                     browse = "browse Select Memory Card from C:\\Slotmate, ",
                     unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
+  // Unanswered, a question gets Enter: No to a removal, Yes to a new card.
   // clang-format off
   ExpectJournals({
       {"Delete asks first", in(edit, "select 0, key Delete, answer Yes, key Delete, close box"),
@@ -98,9 +99,9 @@ TEST(Commands, KeysAndButtons) {
       {"Get with no disc", in(edit, "in editor fill G|SLUS|D:\\c.mem; click Get; boxes, click Add"),
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
       {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
-      {"Select creates a blank card", in(look, "file C:\\gt.mem=, select 1, answer Yes, click Select, look at card C:\\gt.mem"),
+      {"Enter creates a blank card", in(look, "file C:\\gt.mem=, select 1, click Select, look at card C:\\gt.mem"),
        "select 1, " + ask + made + ", card C:\\gt.mem, blank card"},
-      {"Select, No", in(look, "select 1, click Select"), "select 1, " + ask},
+      {"Select, No", in(look, "select 1, answer No, click Select"), "select 1, " + ask},
       // A card that cannot be examined may hold saves; one made meanwhile is kept.
       {"Select, card not examined", in(look, "locked C:\\gt.mem, select 1, click Select"),
        "select 1, box " + entry::CardNotExamined("C:\\gt.mem", "locked")},

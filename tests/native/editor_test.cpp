@@ -44,7 +44,7 @@ TEST(Editor, SaveChecksTheEntry) {
       {"break in path", typed("A|SLUS-00453|C:\\g\t.mem"), P + "A|SLUS-00453|C:\\g\t.mem"},
       {"no card, No", typed(ok, card + ", answer No"), Q + N},
       {"card not made", typed(ok, card + ", answer Yes, writes fail"), Q + made + N},
-      {"empty card, Yes", typed(ok, empty + ", answer Yes"), Q + made + ", " + yes},
+      {"empty card, Enter", typed(ok, empty), Q + made + ", " + yes},
       {"card not examined", typed(ok, ", locked C:\\g.mem"),
        "box " + entry::CardNotExamined("C:\\g.mem", "locked") + ", focus txtPath" + no + ok}});
   // clang-format on

@@ -1,5 +1,6 @@
 #!/bin/bash
-# release.sh refuses a tree with an untracked file, unless a test build is asked for.
+# release.sh refuses a tree with an untracked file or a changed tracked one,
+# unless a test build is asked for.
 set -euo pipefail
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
@@ -11,5 +12,7 @@ git init -q && git add . && git -c user.name=t -c user.email=t@t commit -qm t
 refusals() { [[ $(scripts/release.sh 2>&1 | grep -c "release: refused") == "$1" ]]; }
 refusals 0
 touch stray
+refusals 1
+rm stray && echo "# changed" >>CMakeLists.txt
 refusals 1
 SLOTMATE_RELEASE_TEST_BUILD=1 refusals 0

@@ -2,23 +2,26 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <dbt.h>
+#include <dlgs.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/form_slotmate.h"
-#include "app/main_window_layout.h"
 #include "editor/form_game.h"
-#include "editor/game_window_layout.h"
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_window.h"
 
 namespace slotmate::win32 {
 namespace {
+
+using namespace std::string_literals;
 
 HWND HwndOf(platform::Control& control) {
   return dynamic_cast<ControlCore&>(control).hwnd();
@@ -38,34 +41,46 @@ class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
   Win32Toolkit toolkit;
-  platform::Platform platform{fake, fake, fake, fake, fake,    fake,
-                              fake, fake, fake, fake, toolkit, fake};
+  Win32Dialogs dialogs{toolkit};
+  platform::Platform platform{fake,    fake, fake, fake, fake,    fake,
+                              dialogs, fake, fake, fake, toolkit, fake};
   formSlotmate main{platform};
   formGame& game = main.GameEditor();
 };
 
-// Twips become pixels at the screen's DPI, to the nearest pixel.
+// Where the design puts each control and how large it makes each window, in
+// twips: 15 a pixel at 96 dpi, 12 at 120, to the nearest pixel.
 TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
   const char* asked = std::getenv("SLOTMATE_TEST_DPI");
   const int dpi = asked ? std::atoi(asked) : 96;
   ASSERT_EQ(toolkit.Dpi(), dpi) << "the prefix's DPI";
   const auto pixels = [dpi](int twips) { return int(std::lround(twips * dpi / 1440.0)); };
-  const platform::TwipsRect select = layout::BtnSelect().rect;  // on .25 and .5 at 120
-  RECT r;
-  GetWindowRect(HwndOf(main.btnSelect), &r);
-  MapWindowPoints(nullptr, HwndOf(main.window), reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(std::tuple(r.left, r.top, r.right - r.left, r.bottom - r.top),
-            std::tuple(pixels(select.left), pixels(select.top), pixels(select.width),
-                       pixels(select.height)));
+  const std::tuple<platform::Control*, std::string, int, int, int, int> design[] = {
+      {&main.lstGames, "", -15, -15, 5115, 3570},
+      {&main.btnSelect, "&Select", 1755, 3570, 915, 315},  // on .25 and .5 at 120 dpi
+      {&main.btnAdd, "&Add", 2745, 3570, 705, 315},
+      {&main.btnChange, "&Change", 3435, 3570, 810, 315},
+      {&main.btnDel, "&Remove", 4230, 3570, 870, 315},
+      {&game.btnSave, "&Save", 1755, 1800, 1050, 405},
+      {&game.btnCancel, "&Cancel", 2865, 1800, 1050, 405}};
+  for (const auto& [control, caption, left, top, width, height] : design) {
+    RECT r;
+    GetWindowRect(HwndOf(*control), &r);
+    MapWindowPoints(nullptr, GetParent(HwndOf(*control)), reinterpret_cast<POINT*>(&r),
+                    2);
+    EXPECT_EQ(
+        std::tuple(control->Text(), r.left, r.top, r.right - r.left, r.bottom - r.top),
+        std::tuple(caption, pixels(left), pixels(top), pixels(width), pixels(height)));
+  }
   EXPECT_TRUE(IsWindow(HwndOf(game.Image1)));
   EXPECT_TRUE(dynamic_cast<Win32Picture&>(game.Image1).HasPicture());
-  for (auto [window, design] : {std::pair(HwndOf(main.window), layout::MainWindow()),
-                                std::pair(HwndOf(game.window), layout::GameWindow())}) {
+  for (auto [window, width, height] : {std::tuple(HwndOf(main.window), 5085, 3900),
+                                       std::tuple(HwndOf(game.window), 3945, 2235)}) {
     RECT client, frame;
     GetClientRect(window, &client);
     GetWindowRect(window, &frame);
     EXPECT_EQ(std::tuple(client.right, client.bottom),
-              std::tuple(pixels(design.clientWidth), pixels(design.clientHeight)));
+              std::tuple(pixels(width), pixels(height)));
     // Centred on the screen; an odd pixel goes to the right and below.
     EXPECT_EQ(std::tuple(frame.left, frame.top),
               std::tuple((GetSystemMetrics(SM_CXSCREEN) - frame.right + frame.left) / 2,
@@ -95,12 +110,17 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   main.lstGames.OnDblClick(note("double-click "));
   main.lblCredits.OnClick(note("credits "));
   main.window.OnTaskbarCreated(note("taskbar "));
-  main.window.OnKeyDown([&](int k, int shift) {
-    events += "key " + std::to_string(k) + "+" + std::to_string(shift) + " ";
+  const std::map<int, std::string> keys = {{VK_RETURN, "Enter "}, {'F', "F "}},
+                                   shifts = {{0, ""}, {4, "Alt+"}};
+  main.window.OnKeyDown(
+      [&](int key, int shift) { events += shifts.at(shift) + keys.at(key); });
+  main.window.OnMouseMove([&](std::uint32_t message) {
+    events += message == WM_RBUTTONUP ? "right button up" : "another mouse message";
   });
-  main.window.OnMouseMove([&](std::uint32_t n) { events += std::to_string(n); });
   main.window.OnCloseRequest([&](platform::UnloadMode mode) {
-    events += "close " + std::to_string(int(mode));
+    const char* by[] = {"by the user", "by the program", "at the session's end",
+                        "by another program"};
+    events += "close "s + by[int(mode)];
     return false;
   });
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == '-' ? 0 : key - 32; });
@@ -128,9 +148,9 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   game.window.Show();
 
   const std::tuple<HWND, UINT, WPARAM, LPARAM, std::string> steps[] = {
-      {list, WM_KEYDOWN, VK_RETURN, 1, "key 13+0 select "},
-      {add, WM_KEYDOWN, VK_RETURN, 1, "key 13+0 add "},
-      {add, WM_SYSKEYDOWN, 'F', 1 | 1 << 29, "key 70+4 "},  // Alt+F
+      {list, WM_KEYDOWN, VK_RETURN, 1, "Enter select "},
+      {add, WM_KEYDOWN, VK_RETURN, 1, "Enter add "},
+      {add, WM_SYSKEYDOWN, 'F', 1 | 1 << 29, "Alt+F "},
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
       {code, WM_CHAR, 'a', 1, ""},
       {code, WM_CHAR, '-', 1, ""},
@@ -138,12 +158,12 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), 0, "double-click "},
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HwndOf(main.lblCredits)), STN_CLICKED),
        0, "credits "},
-      {hwnd, WM_MOUSEMOVE, 0, WM_RBUTTONUP, "517"},
+      {hwnd, WM_MOUSEMOVE, 0, WM_RBUTTONUP, "right button up"},
       {hwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0, "taskbar "},
       // The user (the system keeps the low bits), another program, the session's end.
-      {hwnd, WM_SYSCOMMAND, SC_CLOSE | 3, 0, "close 0"},
-      {hwnd, WM_CLOSE, 0, 0, "close 3"},
-      {hwnd, WM_ENDSESSION, TRUE, 0, "close 2"},
+      {hwnd, WM_SYSCOMMAND, SC_CLOSE | 3, 0, "close by the user"},
+      {hwnd, WM_CLOSE, 0, 0, "close by another program"},
+      {hwnd, WM_ENDSESSION, TRUE, 0, "close at the session's end"},
   };
   for (const auto& [to, message, wParam, lParam, expected] : steps) {
     events.clear();
@@ -154,10 +174,13 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   }
   EXPECT_EQ(game.txtCode.Text(), "A");
   EXPECT_EQ(main.lstGames.ListIndex(), 2);
-  // A disc in E: (bit 4) announced; the handler runs later, from the queue.
-  main.window.OnMediaChange(
-      [&](std::uint32_t units) { events += std::to_string(units); });
-  DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << 4, DBTF_MEDIA};
+  // A disc in E: announced, and its removal; the handler runs later, from the queue.
+  main.window.OnMediaChange([&](std::uint32_t units) {
+    for (char drive = 'A'; drive <= 'Z'; ++drive)
+      if (units >> (drive - 'A') & 1) events += drive + ": "s;
+  });
+  DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << ('E' - 'A'),
+                              DBTF_MEDIA};
   events.clear();
   for (WPARAM event :
        {DBT_DEVICEARRIVAL, DBT_DEVICEQUERYREMOVE, DBT_DEVICEREMOVECOMPLETE})
@@ -166,7 +189,7 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   SendMessageA(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, LPARAM(&volume));
   EXPECT_EQ(events, "");
   toolkit.PumpPending();
-  EXPECT_EQ(events, "1616");
+  EXPECT_EQ(events, "E: E: ");
   main.lstGames.Clear();
   EXPECT_EQ(std::pair(main.lstGames.Count(), SendMessageA(list, LB_GETCOUNT, 0, 0)),
             std::pair(0, LRESULT(0)));
@@ -196,6 +219,87 @@ TEST_F(ProgramTest, InputBoxReturnsTheTypedTextOnOkOnly) {
               clicked == "OK" ? "zelda" : "");
   }
   KillTimer(nullptr, timer);
+}
+
+// The user presses Enter in a message box: its default button answers.
+void CALLBACK PressEnter(HWND, UINT, UINT_PTR, DWORD) {
+  PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
+  using namespace platform;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, &PressEnter);
+  EXPECT_EQ(dialogs.ShowMessage(0, "?", "", kMbYesNo | kMbIconQuestion | kMbDefButton2),
+            kIdNo);
+  EXPECT_EQ(dialogs.ShowMessage(0, "?", "", kMbYesNo | kMbIconQuestion), kIdYes);
+  KillTimer(nullptr, timer);
+}
+
+// What the user sees of the file dialog. Then the user asks for a card that is
+// not there, closes the box that refuses it, which shows in front, and cancels.
+struct {
+  HWND dialog = nullptr, owner = nullptr;
+  std::string caption, folder;
+  bool readOnlyBox = true, missingCardRefused = false;
+} browse;
+void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND front = FindWindowA("#32770", nullptr);
+  if (!browse.dialog) {
+    browse.dialog = front;
+    browse.owner = GetWindow(front, GW_OWNER);
+    char text[MAX_PATH] = "";
+    GetWindowTextA(front, text, MAX_PATH);
+    browse.caption = text;
+    SendMessageA(front, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(text));
+    browse.folder = text;
+    browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
+    SetWindowTextA(GetFocus(), "no such card.mem");  // the file name box
+    PostMessageA(front, WM_COMMAND, IDOK, 0);
+  } else if (front != browse.dialog) {
+    browse.missingCardRefused = true;
+    PostMessageA(front, WM_COMMAND, IDOK, 0);
+  } else {
+    PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
+  }
+}
+
+TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder) {
+  fake.folder = "C:\\windows";  // where the program is
+  game.txtPath.SetText("kept");
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
+  game.btnBrowse_Click();
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
+                       browse.missingCardRefused, game.txtPath.Text()),
+            std::tuple("Select Memory Card"s, HwndOf(game.window), fake.folder, false,
+                       true, "kept"s));
+}
+
+// Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
+TEST_F(ProgramTest, TheListsTipShowsAShortenedRowWhole) {
+  const std::string shortened =
+      "SLUS-00067 Castlevania: Symphony of the Night\tC:\\c.mem";
+  main.lstGames.AddItems({"SLUS-00453 Game\tC:\\g.mem", shortened});
+  main.lstGames.SetToolTip("2 games listed");
+  HWND list = HwndOf(main.lstGames);
+  const int row = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  std::string tips;
+  for (int y : {row / 2, row * 3 / 2, row * 5}) {  // the rows, then below them
+    PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, y));
+    toolkit.PumpPending();
+    char text[128] = "";
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = HwndOf(main.window);
+    tool.uId = UINT_PTR(list);
+    tool.lpszText = text;
+    SendMessageA(dynamic_cast<Win32Window&>(main.window).ToolTips(), TTM_GETTEXTA,
+                 sizeof text, LPARAM(&tool));
+    tips += text + "|"s;
+  }
+  EXPECT_EQ(tips,
+            "2 games listed|SLUS-00067 Castlevania: Symphony of the Night\r\nC:\\c.mem|"
+            "2 games listed|");
 }
 
 // While the tray menu is open its owner is in front, or a click elsewhere
