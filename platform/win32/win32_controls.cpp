@@ -44,22 +44,6 @@ void SetControlToolTip(Win32Window& window, HWND control, const std::string& tex
                reinterpret_cast<LPARAM>(&tool));
 }
 
-// The ANSI text as UTF-16 in `wide`: ASCII directly, anything else through
-// the code page.
-void WidenAnsi(const std::string& text, std::wstring& wide) {
-  wide.resize(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<unsigned char>(text[i]) >= 0x80) {
-      wide.resize(
-          MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0));
-      MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(),
-                          int(wide.size()));
-      return;
-    }
-    wide[i] = wchar_t(text[i]);
-  }
-}
-
 // The ID and title, then the card path: the text before and after the row's
 // first TAB.
 std::pair<std::string_view, std::string_view> SplitRow(std::string_view row) {
@@ -173,6 +157,74 @@ Win32ListBox::Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex)
     : ControlOf(window, hwnd, tabIndex) {
   // An empty text shows no tooltip.
   SetControlToolTip(window, hwnd, toolTip_, true);
+  // An ANSI subclass: the rows' text is in the ANSI code page, and the system
+  // converts it for a caller that asks in UTF-16.
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listProcedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+}
+
+Win32ListBox::~Win32ListBox() {
+  if (IsWindow(hwnd_) &&
+      GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure_));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  }
+}
+
+LRESULT CALLBACK Win32ListBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
+  auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case LB_GETTEXTLEN:
+      return wParam < rows_.size() ? LRESULT(rows_[wParam].size()) : LB_ERR;
+    case LB_GETTEXT:
+      return CopyRowText(wParam, lParam);
+    case WM_CHAR:
+      SelectNextStartingWith(wParam);
+      return 0;
+    default:
+      return CallWindowProcA(listProcedure_, hwnd_, message, wParam, lParam);
+  }
+}
+
+LRESULT Win32ListBox::CopyRowText(WPARAM index, LPARAM buffer) const {
+  if (index >= rows_.size() || buffer == 0) return LB_ERR;
+  const std::string& row = rows_[index];
+  std::copy(row.begin(), row.end(), reinterpret_cast<char*>(buffer));
+  reinterpret_cast<char*>(buffer)[row.size()] = '\0';
+  return LRESULT(row.size());
+}
+
+// Type-ahead, which the control can no longer do on its empty texts: the
+// next row after the selected one, round to the top, that begins with the
+// typed character in any letter case.
+void Win32ListBox::SelectNextStartingWith(WPARAM character) {
+  const int count = Count();
+  if (count == 0 || character < ' ' || character > 0xFF) return;
+  char typed = char(character);
+  CharUpperBuffA(&typed, 1);
+  for (int step = 1; step <= count; ++step) {
+    const int row = (std::max(ListIndex(), 0) + step) % count;
+    char first = rows_[row].empty() ? '\0' : rows_[row][0];
+    CharUpperBuffA(&first, 1);
+    if (first == typed) {
+      SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(row), 0);
+      SendMessageA(GetParent(hwnd_), WM_COMMAND,
+                   MAKEWPARAM(GetDlgCtrlID(hwnd_), LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(hwnd_));
+      return;
+    }
+  }
 }
 
 void Win32ListBox::CheckRow(int index) const {
@@ -193,34 +245,27 @@ std::string Win32ListBox::Item(int index) const {
 }
 
 // Every change of the rows goes through these few methods, which change
-// rows_ and the control's copy together. A row the control refuses (no room
+// rows_ and the control's rows together. A row the control refuses (no room
 // left) changes neither, and throws.
 void Win32ListBox::AddItem(const std::string& item) {
   rows_.reserve(rows_.size() + 1);
-  CheckTaken(
-      SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+  CheckTaken(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("")));
   rows_.push_back(item);
 }
 
-// A whole catalogue at once. Under Wine a message and a code page conversion
-// per row cost more than the list itself, so the rows go straight to the
-// list's procedure as UTF-16, plain ASCII widened here.
+// A whole catalogue at once, unredrawn until the last row.
 void Win32ListBox::AddItems(std::vector<std::string> items) {
   rows_.reserve(rows_.size() + items.size());
-  std::size_t bytes = 0;
-  for (const auto& item : items) bytes += item.size() + 1;
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(hwnd_, LB_INITSTORAGE, WPARAM(items.size()),
-               LPARAM(bytes * sizeof(WCHAR)));
+  SendMessageA(hwnd_, LB_INITSTORAGE, WPARAM(items.size()), LPARAM(items.size() * 2));
+  // Straight to the procedure: under Wine a message per row costs more than
+  // the list itself.
   const auto procedure =
-      reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
-  std::wstring wide;
+      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
   LRESULT taken = 0;
-  for (std::size_t i = 0; i < items.size() && taken >= 0; ++i) {
-    WidenAnsi(items[i], wide);
-    taken = CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(wide.c_str()));
-  }
+  for (std::size_t i = 0; i < items.size() && taken >= 0; ++i)
+    taken =
+        CallWindowProcA(procedure, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
   // A refused row takes the rows added before it out again.
   for (auto row = SendMessageA(hwnd_, LB_GETCOUNT, 0, 0); taken < 0 && row-- > Count();)
     SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(row), 0);
@@ -230,17 +275,14 @@ void Win32ListBox::AddItems(std::vector<std::string> items) {
   std::move(items.begin(), items.end(), std::back_inserter(rows_));
 }
 
-// The new row goes in before the old one goes, so a refused row leaves the
-// old one in place.
+// The control's row stays; only its text, kept here, changes.
 void Win32ListBox::SetItem(int index, const std::string& item) {
   CheckRow(index);
-  std::string row = item;
-  const bool wasSelected = ListIndex() == index;
-  CheckTaken(SendMessageA(hwnd_, LB_INSERTSTRING, WPARAM(index),
-                          reinterpret_cast<LPARAM>(item.c_str())));
-  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index + 1), 0);
-  rows_[index].swap(row);
-  if (wasSelected) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0);
+  rows_[index] = item;
+  RECT row;
+  if (SendMessageA(hwnd_, LB_GETITEMRECT, WPARAM(index),
+                   reinterpret_cast<LPARAM>(&row)) != LB_ERR)
+    InvalidateRect(hwnd_, &row, TRUE);
 }
 
 void Win32ListBox::RemoveItem(int index) {
@@ -285,9 +327,9 @@ Win32ListBox::Columns Win32ListBox::ColumnsOf(const RECT& row) const {
           {middle, row.top, row.right - kTextMargin, row.bottom}};
 }
 
-// Draws one row (from rows_, which the control's text copies) in the selection's
-// colours when selected. A title that does not fit loses its end, a card path
-// its middle, so that the file name stays.
+// Draws one row (from rows_) in the selection's colours when selected. A
+// title that does not fit loses its end, a card path its middle, so that the
+// file name stays.
 void Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT area = item.rcItem;

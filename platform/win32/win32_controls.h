@@ -120,6 +120,9 @@ class Win32TextBox : public ControlOf<platform::TextBox> {
 class Win32ListBox : public ControlOf<platform::ListBox> {
  public:
   Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex);
+  ~Win32ListBox() override;
+  Win32ListBox(const Win32ListBox&) = delete;
+  Win32ListBox& operator=(const Win32ListBox&) = delete;
   // The list's text is its selected row.
   void SetText(const std::string& text) override;
   std::string Text() const override { return Item(ListIndex()); }
@@ -151,15 +154,22 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
     RECT path;
   };
   Columns ColumnsOf(const RECT& row) const;
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT CopyRowText(WPARAM index, LPARAM buffer) const;
+  void SelectNextStartingWith(WPARAM character);
   // Whether the row's title or card path is wider than its column.
   bool IsShortened(std::string_view row) const;
   void CheckRow(int index) const;
   // Throws when the control refused a row (LB_ERR, LB_ERRSPACE: below 0).
   static void CheckTaken(LRESULT result);
 
-  // The rows as the program reads them. The control's own text of each row
-  // is a copy for everyone else, written only together with this.
+  // The rows, kept once: the control holds an empty text for each, and its
+  // text is read from here (LB_GETTEXT, LB_GETTEXTLEN), by this program, by
+  // screen readers and by other programs alike.
   std::vector<std::string> rows_;
+  WNDPROC listProcedure_ = nullptr;
   std::string toolTip_;
   std::string shownTip_;  // toolTip_, or the row under the mouse whole
   std::function<void()> click_;

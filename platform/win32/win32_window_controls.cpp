@@ -97,9 +97,9 @@ platform::TextBox& Win32Window::AddTextBox(const platform::TextBoxSpec& design) 
 platform::ListBox& Win32Window::AddListBox(const platform::ControlSpec& design) {
   platform::ControlSpec noCaption = design;
   noCaption.caption.clear();
-  // Owner-drawn, so the card paths line up in one column, but with each row's text
-  // in the control too: screen readers, type-ahead and other programs
-  // (LB_GETTEXT) read it.
+  // Owner-drawn, so the card paths line up in one column, but with strings:
+  // screen readers and other programs read each row's text (LB_GETTEXT),
+  // which the list answers from its own rows.
   HWND hwnd = CreateChild(WC_LISTBOXA, noCaption,
                           WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                               LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
