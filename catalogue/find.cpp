@@ -51,8 +51,9 @@ void formSlotmate::FindNext() {
       return;
     }
   }
-  Inform("'" + FindText + "' not found.");
+  // Cleared before the message: a disc's row selected when it has gone stays.
   lstGames.SetListIndex(-1);
+  Inform("'" + FindText + "' not found.");
 }
 
 }  // namespace slotmate

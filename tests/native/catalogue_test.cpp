@@ -65,13 +65,12 @@ TEST(Commands, KeysAndButtons) {
                     unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
   // clang-format off
   ExpectJournals({
-      {"Delete asks first", in(edit, "select 0, key Delete, answer Yes, key Delete, close box"),
-       "select 0, " + remove + remove + "remove 0, tip 2 games listed" + saved + ", hide"},
-      {"Remove removes the selected row", in(edit, "select 1, answer Yes, click Remove, close box"),
-       "select 1, " + remove + "remove 1, tip 2 games listed" + saved + ", hide"},
+      // Yes removes the row chosen, not the disc's, selected once the question has gone.
+      {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, select 1, click Remove, answer Yes, in box insert E:; tick; announce E:, click Remove, close box"),
+       "select 1, " + remove + remove + "tick, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
       {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3"),
-       "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
+       "select 2, input , select none, select 0, select 2, select none, box 'slus' not found., "
        "select 0"},
       {"F offers the last search", in(look, "type gran, key F3, type , key F"),
        "input , select none, select 1, input gran"},
@@ -84,8 +83,9 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
       {"Browse fills the path", in(edit, "select 1, in editor boxes; choose  E:\\a b.mem ; click Browse; boxes, click Change"),
        "select 1, " + opened + "boxes G|SLUS-00453|, " + browse + "boxes G|SLUS-00453|E:\\a b.mem, closed"},
-      {"Change saves the row, Add adds", in(edit, "select 1, in editor " + fill + "click Save, click Change, click Add"),
-       "select 1, " + opened + "row 1 " + added + ", " + opened + "add " + added + ", tip 4 games listed"},
+      // A poll while the editor is open moves the selection; Save keeps to its row.
+      {"Change saves the row, Add adds", in(edit, "select 1, in editor insert E:; tick; " + fill + "click Save, click Change, click Add"),
+       "select 1, " + opened + "tick, poll E:, select 0, card C:\\g.mem, row 1 " + added + ", " + opened + "tick, poll E:, add " + added + ", tip 4 games listed"},
       {"Change of a row without title", in("SLUS-00453 \tC:\\g.mem", "select 0, in editor boxes, click Change"),
        "select 0, " + opened + "boxes |SLUS-00453|C:\\g.mem, closed"},
       {"Change of a line without path", in(edit, "select 2, in editor click Save, click Change, close box"),
@@ -97,6 +97,11 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, closed"},
       {"Get with no disc", in(edit, "in editor fill G|SLUS|D:\\c.mem; click Get; boxes, click Add"),
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
+      // Told once each: no disc is seen going in, and Browse has no dialog.
+      {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
+       "tick, box The system's media control for CD-ROM drives could not be loaded, so Slotmate cannot see "
+       "discs going in. Select in the game list still switches cards., tick, " + opened + browse + "box " +
+       entry::kFileDialogMissing + ", " + browse + "closed, tip 3 games listed"},
       {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
       {"Select creates a blank card", in(look, "file C:\\gt.mem=, select 1, answer Yes, click Select, look at card C:\\gt.mem"),
        "select 1, " + ask + made + ", card C:\\gt.mem, blank card"},
