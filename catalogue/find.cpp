@@ -51,9 +51,10 @@ void formSlotmate::FindNext() {
       return;
     }
   }
-  // Cleared before the message: a disc's row selected when it has gone stays.
-  lstGames.SetListIndex(-1);
+  // A disc's row, selected when the message has gone, stays selected.
+  const int searchedFrom = lstGames.ListIndex();
   Inform("'" + FindText + "' not found.");
+  if (lstGames.ListIndex() == searchedFrom) lstGames.SetListIndex(-1);
 }
 
 }  // namespace slotmate

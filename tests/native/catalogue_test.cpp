@@ -69,9 +69,9 @@ TEST(Commands, KeysAndButtons) {
       {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, select 1, click Remove, answer Yes, in box insert E:; tick; announce E:, click Remove, close box"),
        "select 1, " + remove + remove + "tick, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
-      {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3"),
-       "select 2, input , select none, select 0, select 2, select none, box 'slus' not found., "
-       "select 0"},
+      {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3"),
+       "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
+       "select 0, select 2, box 'slus' not found., tick, poll E:, select 0"},
       {"F offers the last search", in(look, "type gran, key F3, type , key F"),
        "input , select none, select 1, input gran"},
       {"no rows, no Change", in("", "select none, click Change, click Remove"), "select none"},
