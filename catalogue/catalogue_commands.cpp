@@ -35,11 +35,14 @@ void formSlotmate::btnChange_Click() {
 // the player chose, and only while it is still there.
 void formSlotmate::btnDel_Click() {
   const int chosen = lstGames.ListIndex();
-  const std::string row = chosen >= 0 ? lstGames.Item(chosen) : "";
+  std::string row;
+  SkipOnFailure([&] { row = lstGames.Item(chosen); });
   if (!AskDefaultNo("Remove this game from the list?")) return;
   DataChanged = true;
-  if (chosen >= 0 && chosen < lstGames.Count() && lstGames.Item(chosen) == row)
-    SkipOnFailure([&] { lstGames.RemoveItem(chosen); });
+  // Only the row chosen, while it is still there (no row: the removal fails).
+  SkipOnFailure([&] {
+    if (lstGames.Item(chosen) == row) lstGames.RemoveItem(chosen);
+  });
   SetListToolTip();
 }
 

@@ -19,11 +19,9 @@ bool ShiftHeld(platform::Keyboard& keyboard) {
   return keyboard.AsyncKeyState(platform::kVkShift) <= -32767;
 }
 
-// The drive's bit in the system's masks of drives: A: is bit 0.
-std::uint32_t UnitBit(const std::string& drive) {
-  const int unit = std::toupper(static_cast<unsigned char>(drive[0])) - 'A';
-  return unit >= 0 && unit < 32 ? 1u << unit : 0;
-}
+// The drive's bit in the system's masks of drives: A: is bit 0. The
+// CD-ROM drives are C: to Z:.
+std::uint32_t UnitBit(const std::string& drive) { return 1u << (drive[0] - 'A'); }
 
 std::string Lower(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -48,7 +46,7 @@ void formSlotmate::Timer1_Timer() {
   do {
     pollDue_ = false;
     FlagGuard polling(polling_);
-    PollDrives(std::exchange(arrivedUnits_, 0));
+    PollDrives(std::exchange(arrivedUnits_, {}));
   } while (pollDue_ && Timer1.Enabled());
 }
 

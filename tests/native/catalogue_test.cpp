@@ -97,7 +97,7 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, closed"},
       {"Get with no disc", in(edit, "in editor fill G|SLUS|D:\\c.mem; click Get; boxes, click Add"),
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
-      // Told once each: no disc is seen going in, and Browse has no dialog.
+      // Told once each.
       {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
        "tick, box The system's media control for CD-ROM drives could not be loaded, so Slotmate cannot see "
        "discs going in. Select in the game list still switches cards., tick, " + opened + browse + "box " +
