@@ -47,6 +47,9 @@ class formSlotmate {
   bool FileExists(const std::string& path);
 
   // --- Disc watcher and card switcher -------------------------------------
+  static constexpr char kNoMediaControl[] =
+      "The system's media control for CD-ROM drives could not be loaded, so Slotmate "
+      "cannot see discs going in. Select in the game list still switches cards.";
   void Timer1_Timer();
   void MediaChanged(std::uint32_t unitMask, bool arrived);
   std::string GetID();

@@ -70,10 +70,7 @@ void formSlotmate::PollDrives(std::uint32_t arrived) {
     // Then no drive can ever be asked. Told once: cards switch only by Select.
     if (RetVal == platform::kMciCannotLoadDriver &&
         !std::exchange(toldNoMediaControl_, true))
-      Inform(
-          "The system's media control for CD-ROM drives could not be loaded, so "
-          "Slotmate cannot see discs going in. Select in the game list still switches "
-          "cards.");
+      Inform(kNoMediaControl);
     RetVal = std::int32_t(
         media.SendString("status cdvgs media present wait", reply, kReplyLength));
     // A status that got no answer leaves this drive's last one standing.
@@ -109,7 +106,7 @@ void formSlotmate::MediaChanged(std::uint32_t unitMask, bool arrived) {
   std::uint32_t ours = 0;
   for (const std::string& drive : CdDrives) ours |= UnitBit(drive) & unitMask;
   if (ours == 0) return;
-  if (arrived && (polling_ || boxes_.open > 0)) arrivedUnits_ |= ours;
+  if (arrived && boxes_.open > 0) arrivedUnits_ |= ours;
   Timer1_Timer();
 }
 

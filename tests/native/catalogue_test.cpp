@@ -65,9 +65,9 @@ TEST(Commands, KeysAndButtons) {
                     unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
   // clang-format off
   ExpectJournals({
-      // Yes removes the row chosen, not the disc's, selected once the question has gone.
-      {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, select 1, click Remove, answer Yes, in box insert E:; tick; announce E:, click Remove, close box"),
-       "select 1, " + remove + remove + "tick, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
+      // A disc swapped meanwhile is switched as the question goes; Yes removes the row chosen.
+      {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, insert E:, tick, select 1, click Remove, answer Yes, in box eject E:; announce E: left; insert E:; announce E:, click Remove, close box"),
+       "tick, poll E:, select 0, card C:\\ff.mem, select 1, " + remove + remove + "announce E: left, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
       {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3"),
        "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
@@ -99,8 +99,7 @@ TEST(Commands, KeysAndButtons) {
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
       // Told once each.
       {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
-       "tick, box The system's media control for CD-ROM drives could not be loaded, so Slotmate cannot see "
-       "discs going in. Select in the game list still switches cards., tick, " + opened + browse + "box " +
+       "tick, box "s + formSlotmate::kNoMediaControl + ", tick, " + opened + browse + "box " +
        entry::kFileDialogMissing + ", " + browse + "closed, tip 3 games listed"},
       {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
       {"Select creates a blank card", in(look, "file C:\\gt.mem=, select 1, answer Yes, click Select, look at card C:\\gt.mem"),
