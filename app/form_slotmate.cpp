@@ -7,7 +7,11 @@
 namespace slotmate {
 
 formSlotmate::formSlotmate(platform::Platform& platform)
-    : platform_(platform),
+    : boxes_(*this, platform.dialogs),
+      platform_{platform.drives,  platform.media,    platform.keyboard,
+                platform.tray,    platform.registry, platform.settings,
+                boxes_,           platform.desktop,  platform.files,
+                platform.process, platform.toolkit,  platform.locale},
       window_(platform.toolkit.NewWindow(layout::MainWindow())),
       window(*window_),
       btnSelect(window.AddButton(layout::BtnSelect())),
@@ -35,7 +39,8 @@ formSlotmate::formSlotmate(platform::Platform& platform)
   window.OnMouseMove([this](std::uint32_t lParam) { Form_MouseMove(lParam); });
   window.OnCloseRequest([this](platform::UnloadMode mode) { return Unload(mode); });
   window.OnTaskbarCreated([this] { TaskbarCreated(); });
-  window.OnMediaChange([this](std::uint32_t units) { MediaChanged(units); });
+  window.OnMediaChange(
+      [this](std::uint32_t units, bool arrived) { MediaChanged(units, arrived); });
 }
 
 formSlotmate::~formSlotmate() = default;
@@ -43,6 +48,39 @@ formSlotmate::~formSlotmate() = default;
 formGame& formSlotmate::GameEditor() {
   if (!game_) game_ = std::make_unique<formGame>(platform_, *this);
   return *game_;
+}
+
+// Counts the box while it is open, however it ends.
+template <class Box>
+auto formSlotmate::Boxes::Open(Box box) {
+  ++open;
+  auto answer = [&] {
+    try {
+      return box();
+    } catch (...) {
+      --open;
+      throw;
+    }
+  }();
+  if (--open == 0) form_.LastBoxClosed();
+  return answer;
+}
+
+int formSlotmate::Boxes::ShowMessage(platform::WindowHandle owner,
+                                     const std::string& text, const std::string& title,
+                                     std::uint32_t style) {
+  return Open([&] { return system_.ShowMessage(owner, text, title, style); });
+}
+
+std::string formSlotmate::Boxes::InputBox(platform::WindowHandle owner,
+                                          const std::string& prompt,
+                                          const std::string& title,
+                                          const std::string& defaultText) {
+  return Open([&] { return system_.InputBox(owner, prompt, title, defaultText); });
+}
+
+int formSlotmate::Boxes::ShowOpenFileDialog(platform::OpenFileNameRecord& record) {
+  return Open([&] { return system_.ShowOpenFileDialog(record); });
 }
 
 int formSlotmate::ShowMessage(const std::string& text, std::uint32_t style) {

@@ -47,8 +47,11 @@ class formSlotmate {
   bool FileExists(const std::string& path);
 
   // --- Disc watcher and card switcher -------------------------------------
+  static constexpr char kNoMediaControl[] =
+      "The system's media control for CD-ROM drives could not be loaded, so Slotmate "
+      "cannot see discs going in. Select in the game list still switches cards.";
   void Timer1_Timer();
-  void MediaChanged(std::uint32_t unitMask);
+  void MediaChanged(std::uint32_t unitMask, bool arrived);
   std::string GetID();
   void SwitchCard();
   // Points the emulator at the selected game's card. False when no game is
@@ -100,21 +103,52 @@ class formSlotmate {
   formGame& GameEditor();
 
  private:
-  // Declared before the controls below, which are made from it.
-  platform::Platform& platform_;
+  // Every box of the program, the editor's included, opens through this: no
+  // poll runs while one is open, and one that was due runs when the last
+  // closes.
+  class Boxes : public platform::Dialogs {
+   public:
+    Boxes(formSlotmate& form, platform::Dialogs& system) : form_(form), system_(system) {}
+    int ShowMessage(platform::WindowHandle owner, const std::string& text,
+                    const std::string& title, std::uint32_t style) override;
+    std::string InputBox(platform::WindowHandle owner, const std::string& prompt,
+                         const std::string& title,
+                         const std::string& defaultText) override;
+    int ShowOpenFileDialog(platform::OpenFileNameRecord& record) override;
+    int open = 0;  // boxes open now
+
+   private:
+    template <class Box>
+    auto Open(Box box);
+    formSlotmate& form_;
+    platform::Dialogs& system_;
+  };
+  Boxes boxes_;
+  // The system, with boxes_ for its dialogs. Declared before the controls
+  // below, which are made from it.
+  platform::Platform platform_;
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<formGame> game_;
   bool shownOnce_ = false;
   bool nudgedEmulator_ = false;       // keys have been sent to the emulator
   bool catalogueIncomplete_ = false;  // games.txt could not be read whole
   bool polling_ = false;              // Timer1_Timer is running
-  bool announcedInPoll_ = false;      // a disc was announced while it ran
+  bool pollDue_ = false;              // a tick or announcement came while it waited
+  std::uint32_t arrivedUnits_ = 0;    // drives announced as getting a disc meanwhile
+  bool toldNoNewGames_ = false;       // that no new games are added in this run
+  bool toldNoMediaControl_ = false;   // that the drives cannot be asked
+  std::string untold_;                // failures no balloon could tell
   // Each drive's last answer to the media query: a drive that does not
   // answer keeps its own, never another drive's.
   std::map<std::string, bool> driveHasMedia_;
 
-  // One pass over the drives, for Timer1_Timer.
-  void PollDrives();
+  // One pass over the drives, for Timer1_Timer; a disc in a drive of
+  // `arrived` (one bit a drive, A: first) counts as newly put in.
+  void PollDrives(std::uint32_t arrived);
+  // Runs the poll that waited for the boxes, if one is due.
+  void LastBoxClosed();
+  // Tells of a failure without taking the focus from a game that is starting.
+  void Warn(const std::string& text);
   void SetListToolTip();
   int ShowMessage(const std::string& text, std::uint32_t style);
   void Inform(const std::string& text);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
@@ -81,6 +82,7 @@ void formSlotmate::ShowWindow() {
     shownOnce_ = true;
     btnAdd.SetFocus();
   }
+  if (!untold_.empty()) Inform(std::exchange(untold_, ""));
 }
 
 }  // namespace slotmate

@@ -92,6 +92,19 @@ bool formSlotmate::Unload(platform::UnloadMode mode) {
   return true;
 }
 
+// A balloon takes no focus from a game that is starting. With the icon hidden
+// ("Hidden") it comes back for the rest of the run, as Shift brings it back,
+// since a failure must not go unheard; what the shell refuses all the same
+// is shown in a box when the player next opens the window.
+void formSlotmate::Warn(const std::string& text) {
+  if (TrayHidden) {
+    TrayHidden = false;
+    platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
+  }
+  if (!platform_.tray.ShowBalloon(TrayIcon, kAppTitle, text))
+    untold_ += (untold_.empty() ? "" : "\r\n\r\n") + text;
+}
+
 void formSlotmate::TaskbarCreated() {
   // The icons went with the old taskbar; bring ours back unless the user
   // keeps it hidden.

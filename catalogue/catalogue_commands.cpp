@@ -30,17 +30,27 @@ void formSlotmate::btnChange_Click() {
   editor.ShowModal();
 }
 
+// The row is taken before the question: a disc put in meanwhile is switched
+// when the question has gone, and selects its own row. Yes removes the row
+// the player chose, and only while it is still there.
 void formSlotmate::btnDel_Click() {
+  const int chosen = lstGames.ListIndex();
+  std::string row;
+  SkipOnFailure([&] { row = lstGames.Item(chosen); });
   if (!AskDefaultNo("Remove this game from the list?")) return;
   DataChanged = true;
-  if (int selected = lstGames.ListIndex(); selected >= 0)
-    SkipOnFailure([&] { lstGames.RemoveItem(selected); });
+  // Only the row chosen, while it is still there (no row: the removal fails).
+  SkipOnFailure([&] {
+    if (lstGames.Item(chosen) == row) lstGames.RemoveItem(chosen);
+  });
   SetListToolTip();
 }
 
 // Applies the selected game's card, offering to create it when it is
 // missing. A card that cannot be created is reported, and nothing is applied;
-// so is one that cannot be examined, which may hold saves.
+// so is one that cannot be examined, which may hold saves. The card made is
+// the one asked about; the one applied then is the selected game's, which is
+// the disc's if one was put in while the question was open.
 void formSlotmate::btnSelect_Click() {
   if (ApplyCard()) return;
   const std::string card = GetCardPath();

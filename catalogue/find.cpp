@@ -51,8 +51,10 @@ void formSlotmate::FindNext() {
       return;
     }
   }
+  // A disc's row, selected when the message has gone, stays selected.
+  const int searchedFrom = lstGames.ListIndex();
   Inform("'" + FindText + "' not found.");
-  lstGames.SetListIndex(-1);
+  if (lstGames.ListIndex() == searchedFrom) lstGames.SetListIndex(-1);
 }
 
 }  // namespace slotmate

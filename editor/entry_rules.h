@@ -21,6 +21,9 @@ inline constexpr char kInvalidCharacters[] = "Invalid characters in filename.";
 inline constexpr char kCreateCardQuestion[] = "Do you want to create this memory card?";
 inline constexpr char kInvalidCard[] = "Invalid memory card";
 inline constexpr char kIdNotFound[] = "Game ID not found.";
+inline constexpr char kFileDialogMissing[] =
+    "The system's file dialog (comdlg32.dll) could not be loaded. Type the memory "
+    "card's path instead.";
 
 // The key the game code box takes for a typed key: digits, Backspace and the
 // characters of "SLUS-", "SCES-", "SLPM-"... pass (their letters in upper

@@ -1,6 +1,7 @@
 #include "editor/form_game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/form_slotmate.h"
 #include "catalogue/catalogue_line.h"
@@ -153,8 +154,12 @@ std::string formGame::OpenDialog(platform::Window& Form1, const std::string& Fil
   SkipOnFailure([&] {
     platform::OpenFileNameRecord record = MakeOpenFileRecord(
         Form1.Handle(), platform_.process.Instance(), Filter, Title, InitDir);
-    if (platform_.dialogs.ShowOpenFileDialog(record) != 0)
-      chosen = ChosenFile(record.lpstrFile);
+    const int result = platform_.dialogs.ShowOpenFileDialog(record);
+    if (result > 0) chosen = ChosenFile(record.lpstrFile);
+    // Browse would do nothing, unexplained; the player hears why once.
+    if (result == platform::kNoFileDialog && !std::exchange(toldNoFileDialog_, true))
+      ShowMessage(entry::kFileDialogMissing,
+                  platform::kMbOk | platform::kMbIconInformation);
   });
   return chosen;
 }

@@ -53,6 +53,7 @@ class formGame {
   platform::Platform& platform_;
   formSlotmate& main_;
   std::unique_ptr<platform::Window> window_;
+  bool toldNoFileDialog_ = false;  // that Browse has no dialog to open
 
   void ClearBoxes();
   int ShowMessage(const std::string& text, std::uint32_t style);

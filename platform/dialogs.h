@@ -16,6 +16,8 @@ inline constexpr std::uint32_t kMbDefButton2 = 0x100;
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
+// What the open-file dialog gives when it could not be loaded at all.
+inline constexpr int kNoFileDialog = -1;
 
 // The size that asks for the Windows NT 4.00 form of OPENFILENAMEA: its size in
 // a 32-bit build. A 64-bit build hands the system that form's own, larger size.
@@ -49,7 +51,8 @@ class Dialogs {
                                const std::string& title,
                                const std::string& defaultText) = 0;
   // GetOpenFileNameA with the record; on success the chosen path is in
-  // lpstrFile. Returns the call's result (0 = cancelled or failed).
+  // lpstrFile. Returns the call's result (0 = cancelled or failed), or
+  // kNoFileDialog when the system's dialog could not be loaded.
   virtual int ShowOpenFileDialog(OpenFileNameRecord& record) = 0;
 };
 

@@ -195,10 +195,11 @@ class Window {
   virtual void OnCloseRequest(std::function<bool(UnloadMode)> handler) = 0;
   // The taskbar was (re)created, e.g. after Explorer restarted.
   virtual void OnTaskbarCreated(std::function<void()> handler) = 0;
-  // The system announced that a disc arrived in or left a drive; bit 0 of
-  // the mask stands for A:, bit 1 for B: and so on. Runs from the message
-  // queue, never inside the system's announcement.
-  virtual void OnMediaChange(std::function<void(std::uint32_t unitMask)> handler) = 0;
+  // The system announced that a disc arrived in (`arrived`) or left a drive;
+  // bit 0 of the mask stands for A:, bit 1 for B: and so on. Runs from the
+  // message queue, never inside the system's announcement.
+  virtual void OnMediaChange(
+      std::function<void(std::uint32_t unitMask, bool arrived)> handler) = 0;
 };
 
 class Toolkit {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "app/form_slotmate.h"
 #include "common/flag_guard.h"
@@ -18,6 +19,10 @@ bool ShiftHeld(platform::Keyboard& keyboard) {
   return keyboard.AsyncKeyState(platform::kVkShift) <= -32767;
 }
 
+// The drive's bit in the system's masks of drives: A: is bit 0. The
+// CD-ROM drives are C: to Z:.
+std::uint32_t UnitBit(const std::string& drive) { return 1u << (drive[0] - 'A'); }
+
 std::string Lower(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -29,19 +34,27 @@ std::string Lower(std::string text) {
 // poll found none goes to the card switcher once; it is handled again only
 // after a poll has found every drive empty. (Clearing the memory at each
 // empty drive instead would switch a disc behind an empty drive every poll.)
+// No poll runs while a box of the program is open, nor inside another poll
+// (whose box lets ticks through): what the box's caller acts on must stay as
+// the player saw it, and a poll inside a poll would switch a disc twice. A
+// tick or announcement meanwhile makes one poll run when the last box closes.
 void formSlotmate::Timer1_Timer() {
-  // A message box shown by the card switcher lets ticks and announcements
-  // through; a poll inside a poll would switch the same disc twice. A disc
-  // announced meanwhile is polled for once the box is gone.
-  if (polling_) return;
+  if (polling_ || boxes_.open > 0) {
+    pollDue_ = true;
+    return;
+  }
   do {
-    announcedInPoll_ = false;
+    pollDue_ = false;
     FlagGuard polling(polling_);
-    PollDrives();
-  } while (announcedInPoll_);
+    PollDrives(std::exchange(arrivedUnits_, {}));
+  } while (pollDue_ && Timer1.Enabled());
 }
 
-void formSlotmate::PollDrives() {
+void formSlotmate::LastBoxClosed() {
+  if (pollDue_ && Timer1.Enabled()) SkipOnFailure([this] { Timer1_Timer(); });
+}
+
+void formSlotmate::PollDrives(std::uint32_t arrived) {
   if (ShiftHeld(platform_.keyboard) && TrayHidden) {
     TrayHidden = false;
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
@@ -54,6 +67,10 @@ void formSlotmate::PollDrives() {
     auto& media = platform_.media;
     RetVal = std::int32_t(media.SendString(
         "open " + CurrentDrive + " Type cdaudio Alias cdvgs wait", reply, kReplyLength));
+    // Then no drive can ever be asked. Told once: cards switch only by Select.
+    if (RetVal == platform::kMciCannotLoadDriver &&
+        !std::exchange(toldNoMediaControl_, true))
+      Inform(kNoMediaControl);
     RetVal = std::int32_t(
         media.SendString("status cdvgs media present wait", reply, kReplyLength));
     // A status that got no answer leaves this drive's last one standing.
@@ -66,7 +83,10 @@ void formSlotmate::PollDrives() {
     RetVal = std::int32_t(media.SendString("close cdvgs", reply, kReplyLength));
 
     if (MediaPresent) {
-      if (!DiscSeen && !ShiftHeld(platform_.keyboard) &&
+      // A disc announced while a box was open is new: no poll saw the drive
+      // empty, though its disc may have been swapped.
+      const bool isNew = !DiscSeen || (arrived & UnitBit(drive)) != 0;
+      if (isNew && !ShiftHeld(platform_.keyboard) &&
           FileExists(CurrentDrive + "\\system.cnf")) {
         // A failure inside the switch still leaves the disc handled.
         SkipOnFailure([this] { SwitchCard(); });
@@ -80,17 +100,14 @@ void formSlotmate::PollDrives() {
 
 // The system announced a disc arriving or leaving: a drive of ours is polled
 // at once instead of at the next tick (which still comes, for drives that
-// announce nothing).
-void formSlotmate::MediaChanged(std::uint32_t unitMask) {
+// announce nothing), or when the last box closes.
+void formSlotmate::MediaChanged(std::uint32_t unitMask, bool arrived) {
   if (!Timer1.Enabled()) return;
-  for (const std::string& drive : CdDrives) {
-    const int unit = std::toupper(static_cast<unsigned char>(drive[0])) - 'A';
-    if (unit >= 0 && unit < 32 && ((unitMask >> unit) & 1u) != 0) {
-      if (polling_) announcedInPoll_ = true;
-      Timer1_Timer();
-      return;
-    }
-  }
+  std::uint32_t ours = 0;
+  for (const std::string& drive : CdDrives) ours |= UnitBit(drive) & unitMask;
+  if (ours == 0) return;
+  if (arrived && boxes_.open > 0) arrivedUnits_ |= ours;
+  Timer1_Timer();
 }
 
 }  // namespace slotmate

@@ -141,14 +141,18 @@ LRESULT Win32TextBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
-// The key filter sees the character first: 0 discards it, another code
-// replaces it.
+// The key filter sees the character first, whole: a character beyond one
+// byte (a double-byte one) must not pass for the letter in its low byte. 0
+// discards it, another code replaces it.
 LRESULT Win32TextBox::OnChar(WPARAM wParam, LPARAM lParam) {
-  auto key = static_cast<std::int16_t>(wParam & 0xFF);
-  RunHandler(keyPress_, key);
-  if (key == 0) return 0;
-  return CallWindowProcA(editProcedure_, hwnd_, WM_CHAR, WPARAM(std::uint8_t(key)),
-                         lParam);
+  if (keyPress_) {
+    // Beyond 16 bits no key the filter takes: discarded.
+    auto key = static_cast<std::int16_t>(wParam > 0xFFFF ? 0 : wParam);
+    RunHandler(keyPress_, key);
+    if (key == 0) return 0;
+    wParam = std::uint16_t(key);
+  }
+  return CallWindowProcA(editProcedure_, hwnd_, WM_CHAR, wParam, lParam);
 }
 
 // --- List box ---------------------------------------------------------------------

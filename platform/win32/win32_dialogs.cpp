@@ -75,7 +75,8 @@ int Win32Dialogs::ShowOpenFileDialog(platform::OpenFileNameRecord& record) {
   using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
   static const auto getOpenFileName =
       DllFunction<GetOpenFileNameFn>(LoadSystemDll("comdlg32.dll"), "GetOpenFileNameA");
-  const int result = getOpenFileName != nullptr && getOpenFileName(&ofn);
+  const int result =
+      getOpenFileName == nullptr ? platform::kNoFileDialog : getOpenFileName(&ofn) != 0;
   // The buffers go back whole, NULs included, as the record holds them.
   record.lpstrFile.assign(file.begin(), file.end());
   record.lpstrFileTitle.assign(title.begin(), title.end());

@@ -8,9 +8,11 @@
 
 namespace slotmate::win32 {
 
+static_assert(MCIERR_CANNOT_LOAD_DRIVER == platform::kMciCannotLoadDriver);
+
 // MCI lives in winmm.dll, which is not a KnownDLL: it is loaded from
 // System32 on first use (see system_dlls.cpp). Without it no drive answers,
-// and the disc watcher treats each query as unanswered.
+// and the disc watcher tells the player so.
 std::uint32_t Win32MediaControl::SendString(const std::string& command, char* reply,
                                             unsigned replyLength) {
   using SendStringFn = MCIERROR(WINAPI*)(LPCSTR, LPSTR, UINT, HWND);

@@ -61,7 +61,7 @@ class Win32Window : public platform::Window {
   void OnTaskbarCreated(std::function<void()> handler) override {
     taskbarCreated_ = std::move(handler);
   }
-  void OnMediaChange(std::function<void(std::uint32_t)> handler) override {
+  void OnMediaChange(std::function<void(std::uint32_t, bool)> handler) override {
     mediaChange_ = std::move(handler);
   }
 
@@ -125,7 +125,7 @@ class Win32Window : public platform::Window {
   std::function<void(std::uint32_t)> mouseMove_;
   std::function<bool(platform::UnloadMode)> closeRequest_;
   std::function<void()> taskbarCreated_;
-  std::function<void(std::uint32_t)> mediaChange_;
+  std::function<void(std::uint32_t, bool)> mediaChange_;
 };
 
 }  // namespace slotmate::win32

@@ -66,7 +66,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDeviceChange(wParam, lParam);
       return TRUE;
     case kMediaChanged:
-      RunHandler(mediaChange_, std::uint32_t(wParam));
+      RunHandler(mediaChange_, std::uint32_t(wParam), lParam != 0);
       return 0;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -163,7 +163,8 @@ void Win32Window::OnDeviceChange(WPARAM event, LPARAM data) {
     return;
   const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
   if (volume->dbcv_flags & DBTF_MEDIA)
-    PostMessageA(hwnd_, kMediaChanged, WPARAM(volume->dbcv_unitmask), 0);
+    PostMessageA(hwnd_, kMediaChanged, WPARAM(volume->dbcv_unitmask),
+                 LPARAM(event == DBT_DEVICEARRIVAL));
 }
 
 void Win32Window::OnEndSession(bool ending) {

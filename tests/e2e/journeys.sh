@@ -42,11 +42,13 @@ journey_switch() {
     wait_before "$deadline" keys_are "$SWITCH_KEYS $SWITCH_KEYS"
 }
 
-# A game added through the editor with the keyboard (its real tab order) and
-# a row removed; Exit writes the list back.
+# A game added through the editor with the keyboard (its real tab order); a
+# row removed while the other row's disc goes in; Exit writes the list back.
 journey_catalogue() {
-  local kept='SLUS-00594 Crash Bandicoot 2'$'\t''C:\Cards\Crash Bandicoot 2.mem'
+  local card="$APP_WIN\\Sample Game.mem"
+  local kept='SLUS-00453 Sample Game'$'\t'"$card"
   local added='SLUS-01040 Vagrant Story'$'\t''C:\catalogue\Cards\Vagrant Story.mem'
+  head -c 131136 /dev/zero >"$APP/Sample Game.mem"
   catalogue 'SCUS-94194 Gran Turismo'$'\t''C:\Cards\Gran Turismo.mem' "$kept"
   start_slotmate
   check "Alt+A opens the game editor" to "$MAIN" key alt+a
@@ -58,12 +60,16 @@ journey_catalogue() {
   check "the editor closes" wait_until 5 hidden '^Game$'
   click_in "$(window "$MAIN")" 80 24 # the first row, just under the caption
   to "$MAIN" key Delete
-  check "Delete asks before removing; Yes" to "$MESSAGE" key alt+y
+  check "Delete asks before removing" wait_until 5 shown "$MESSAGE"
+  insert_disc SLUS_004.53
+  check "the disc's arrival is announced" announce E:
+  check "Yes" to "$MESSAGE" key alt+y
   check "the question closes" wait_until 5 hidden "$MESSAGE"
+  check "the disc's card is in the slot" wait_until 5 slot_is "$card"
   check "the tray menu opens" open_tray_menu
   click_menu_item -8
   check "Exit ends the program with status 0" wait_until 10 ended_with_0
-  check "games.txt holds the rows left, the added one last" catalogue_is "$kept" "$added"
+  check "games.txt holds the disc's row, the added one last" catalogue_is "$kept" "$added"
 }
 
 # DLLs named like system ones beside the program are never loaded, though

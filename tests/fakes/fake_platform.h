@@ -119,7 +119,7 @@ struct FakeWindow : Window {
   std::function<void(std::uint32_t)> mouseMove;
   std::function<bool(UnloadMode)> closeRequest;
   Handler taskbarCreated;
-  std::function<void(std::uint32_t)> mediaChange;
+  std::function<void(std::uint32_t, bool)> mediaChange;
 
   bool RequestClose(UnloadMode mode) {
     if (!closeRequest(mode)) return false;
@@ -176,7 +176,9 @@ struct FakeWindow : Window {
   void OnMouseMove(std::function<void(std::uint32_t)> h) override { mouseMove = h; }
   void OnCloseRequest(std::function<bool(UnloadMode)> h) override { closeRequest = h; }
   void OnTaskbarCreated(Handler h) override { taskbarCreated = h; }
-  void OnMediaChange(std::function<void(std::uint32_t)> h) override { mediaChange = h; }
+  void OnMediaChange(std::function<void(std::uint32_t, bool)> h) override {
+    mediaChange = h;
+  }
 };
 
 inline FakeWindow& Fake(Window& window) { return static_cast<FakeWindow&>(window); }
@@ -206,7 +208,9 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   std::map<RegistryKey, std::uint32_t> openKeys;
   int windowsMade = 0;
   bool shift = false, anotherInstance = false;
-  bool shiftPressed = false;  // since the last query of its state
+  bool shiftPressed = false;               // since the last query of its state
+  bool noTray = false, iconShown = false;  // the shell's tray; the icon in it
+  bool noSystemDlls = false;               // winmm and comdlg32 cannot be loaded
   std::string folder = "C:\\Slotmate";
   std::vector<std::string> windows;  // the captions of other programs' windows
   NotifyIconData icon;               // the last record given to the tray
@@ -222,6 +226,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   // A poll opens the drive as cdvgs, asks for its media and closes cdvgs (then
   // journaled). As in MCI, a held alias cannot be opened again.
   std::uint32_t SendString(Str command, char* reply, unsigned length) override {
+    if (noSystemDlls) return kMciCannotLoadDriver;
     const std::string drive = command.starts_with("open ") ? command.substr(5, 2) : "";
     if (command == "open " + drive + " Type cdaudio Alias cdvgs wait") {
       if (held_) return kDuplicateAlias;
@@ -246,9 +251,11 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
     log.push_back(message == kNimAdd ? "tray add" : "tray delete");
     icon = data;
-    return true;
+    iconShown = message == kNimAdd && !noTray;
+    return !noTray;
   }
   bool ShowBalloon(const NotifyIconData&, Str title, Str text) override {
+    if (!iconShown) return false;
     log.push_back("balloon " + title + ": " + text);
     return true;
   }
@@ -292,6 +299,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   }
   int ShowOpenFileDialog(OpenFileNameRecord& record) override {
     log.push_back("browse " + record.lpstrTitle + " from " + record.lpstrInitialDir);
+    if (noSystemDlls) return kNoFileDialog;
     record.lpstrFile = chosenFile.value_or("") + '\0';
     return chosenFile ? 1 : 0;
   }

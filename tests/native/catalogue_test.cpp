@@ -66,14 +66,13 @@ TEST(Commands, KeysAndButtons) {
   // Unanswered, a question gets Enter: No to a removal, Yes to a new card.
   // clang-format off
   ExpectJournals({
-      {"Delete asks first", in(edit, "select 0, key Delete, answer Yes, key Delete, close box"),
-       "select 0, " + remove + remove + "remove 0, tip 2 games listed" + saved + ", hide"},
-      {"Remove removes the selected row", in(edit, "select 1, answer Yes, click Remove, close box"),
-       "select 1, " + remove + "remove 1, tip 2 games listed" + saved + ", hide"},
+      // A disc swapped meanwhile is switched as the question goes; Yes removes the row chosen.
+      {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, insert E:, tick, select 1, click Remove, answer Yes, in box eject E:; announce E: left; insert E:; announce E:, click Remove, close box"),
+       "tick, poll E:, select 0, card C:\\ff.mem, select 1, " + remove + remove + "announce E: left, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
-      {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3"),
+      {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3"),
        "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
-       "select 0"},
+       "select 0, select 2, box 'slus' not found., tick, poll E:, select 0"},
       {"F offers the last search", in(look, "type gran, key F3, type , key F"),
        "input , select none, select 1, input gran"},
       {"no rows, no Change", in("", "select none, click Change, click Remove"), "select none"},
@@ -85,8 +84,9 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
       {"Browse fills the path", in(edit, "select 1, in editor boxes; choose  E:\\a b.mem ; click Browse; boxes, click Change"),
        "select 1, " + opened + "boxes G|SLUS-00453|, " + browse + "boxes G|SLUS-00453|E:\\a b.mem, closed"},
-      {"Change saves the row, Add adds", in(edit, "select 1, in editor " + fill + "click Save, click Change, click Add"),
-       "select 1, " + opened + "row 1 " + added + ", " + opened + "add " + added + ", tip 4 games listed"},
+      // A poll while the editor is open moves the selection; Save keeps to its row.
+      {"Change saves the row, Add adds", in(edit, "select 1, in editor insert E:; tick; " + fill + "click Save, click Change, click Add"),
+       "select 1, " + opened + "tick, poll E:, select 0, card C:\\g.mem, row 1 " + added + ", " + opened + "tick, poll E:, add " + added + ", tip 4 games listed"},
       {"Change of a row without title", in("SLUS-00453 \tC:\\g.mem", "select 0, in editor boxes, click Change"),
        "select 0, " + opened + "boxes |SLUS-00453|C:\\g.mem, closed"},
       {"Change of a line without path", in(edit, "select 2, in editor click Save, click Change, close box"),
@@ -98,6 +98,10 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, closed"},
       {"Get with no disc", in(edit, "in editor fill G|SLUS|D:\\c.mem; click Get; boxes, click Add"),
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
+      // Told once each.
+      {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
+       "tick, box "s + formSlotmate::kNoMediaControl + ", tick, " + opened + browse + "box " +
+       entry::kFileDialogMissing + ", " + browse + "closed, tip 3 games listed"},
       {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
       {"Enter creates a blank card", in(look, "file C:\\gt.mem=, select 1, click Select, look at card C:\\gt.mem"),
        "select 1, " + ask + made + ", card C:\\gt.mem, blank card"},

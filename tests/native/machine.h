@@ -106,6 +106,8 @@ inline const std::map<std::string, Machine::Step> kSteps = {
     {"writes work", [](Machine& m, Str) { m.failWrites.reset(); }},
     {"reads fail after", [](Machine& m, Str n) { m.readFailsAt = std::stoul(n); }},
     {"out of memory", [](Machine& m, Str) { m.outOfMemory = true; }},  // at every read
+    {"no tray", [](Machine& m, Str) { m.noTray = true; }},
+    {"no system DLLs", [](Machine& m, Str) { m.noSystemDlls = true; }},
     {"locked",
      [](Machine& m, Str path) { m.locked.insert(path); }},  // cannot be examined
     // Discs. A silent drive gives no status.
@@ -120,10 +122,10 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.files.erase(drive + "\\system.cnf");
      }},
     {"silent", [](Machine& m, Str drive) { m.media.erase(drive); }},
-    {"announce",  // the system tells of a disc arriving in or leaving the drive
+    {"announce",  // "announce E:": a disc arrived; "announce E: left"
      [](Machine& m, Str drive) {
        m.log.push_back("announce " + drive);
-       m.main().mediaChange(1u << (drive[0] - 'A'));
+       m.main().mediaChange(1u << (drive[0] - 'A'), !drive.ends_with("left"));
      }},
     {"hold Shift",
      [](Machine& m, Str) {

@@ -50,10 +50,9 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"credits", start + ", click credits", shown + ", " + about},
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
-      // A tick while a poll shows a message box does not poll inside it.
-      // A disc announced meanwhile is polled for when the box has gone.
-      {"no poll in a poll", start + ", registry fails, in box tick; announce E:, insert E:, tick",
-       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, announce E:, poll E:"},
+      // One poll once a poll's box has gone; a disc announced meanwhile is new.
+      {"disc swapped in a box", start + ", registry fails, in box tick; announce E: left; announce E:, insert E:, tick",
+       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, announce E: left, announce E:, poll E:, select 0, " + kNotWritten},
       {"Exit unsaved, Enter", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
       {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
        shown + ", menu" + save + unsaved + endAnyway + quit},
@@ -91,8 +90,8 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       // A drive that never answers keeps its own answer (none: no disc).
       {"beside a silent drive", "cdroms F: E:, silent F:, start, insert E:, tick, eject E:, tick, insert E:, tick",
        "tick, switch, tick, tick, switch"},
-      {"announced", "start, insert E:, announce F:, announce E:, eject E:, announce E:, menu Enabled, "
-       "insert E:, announce E:", "announce F:, announce E:, switch, announce E:, announce E:"}};
+      {"announced", "start, insert E:, announce F:, announce E:, announce E:, eject E:, announce E: left, "
+       "menu Enabled, insert E:, announce E:", "announce F:, announce E:, switch, announce E:, announce E: left, announce E:"}};
   // clang-format on
   for (const auto& [name, steps, journal] : rows) {
     Machine m;
@@ -138,6 +137,10 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
       on = "set AddNewGames=True, ",
       start = "games SCUS-94491 O\tC:\\g.mem\r\n, emulator running, start, clear, ",
       poll = "tick, poll E:", made = ", mkdir " + card + ", write " + card,
+      unmade =
+          "New game SLUS-00453 not added. Its memory card could not be "
+          "created:\r\n" +
+          card + "\r\nAccess is denied.",
       added = ", add SLUS-00453 New Game 2\t" + card +
               ", tip 2 games listed, select 1, card " + card +
               ", activate, keys, balloon Slotmate: New game SLUS-00453 "
@@ -151,10 +154,21 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
         "menu, AddNewGames=True, " + poll + made + added},
        {"card there", on + start + "file " + card + "=x, insert E:, tick", poll + added},
        {"card not made", on + start + "writes fail, insert E:, tick",
-        poll + made +
-            ", rmdir C:\\VGS, balloon Slotmate: New game SLUS-00453 not added. Its "
-            "memory card could not be created:\r\n" +
-            card + "\r\nAccess is denied."},
+        poll + made + ", rmdir C:\\VGS, balloon Slotmate: " + unmade},
+       // Heard: the hidden icon comes back; what no balloon tells waits for the window.
+       {"card not made, no icon",
+        on + "set Hidden=True, no tray, " + start +
+            "writes fail, insert E:, tick, double-click icon, taskbar restarts",
+        poll + made + ", rmdir C:\\VGS, tray add, show, box " + unmade + ", tray add"},
+       // Its row may be in the part not read: nothing is added.
+       {"list not read whole",
+        on + "locked " + kGames + ", " + start +
+            "insert E:, tick, eject E:, tick, insert E:, tick",
+        poll +
+            ", balloon Slotmate: SLUS-00453 is not in the game list, but new games "
+            "are not added in this run: the list could not be read whole, and the game "
+            "may be in the part not read., " +
+            poll + ", " + poll},
        {"ID refused",
         on + start + "insert E:, file E:\\system.cnf=BOOT = cdrom:\\SLUS_004.5, tick",
         poll}});
