@@ -52,6 +52,39 @@ std::pair<std::string_view, std::string_view> SplitRow(std::string_view row) {
   return {row.substr(0, tab), row.substr(tab + 1)};
 }
 
+// A control subclassed by `self`: its procedure `ours`, reached through
+// GWLP_USERDATA, goes over the system's, which is returned. ANSI, so that
+// typed characters and the rows' text are in the ANSI code page.
+template <class Control>
+WNDPROC Subclass(HWND hwnd, Control* self, WNDPROC ours) {
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ours)));
+}
+
+// Gives the control back its `original` procedure, unless another has come
+// over `ours` since.
+void Unsubclass(HWND hwnd, WNDPROC ours, WNDPROC original) {
+  if (IsWindow(hwnd) &&
+      GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours)) {
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  }
+}
+
+// A subclassed control's message to its `handle`; no exception leaves it.
+template <class Control>
+LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                 LRESULT (Control::*handle)(UINT, WPARAM, LPARAM)) noexcept {
+  auto* self = reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  try {
+    return (self->*handle)(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
 }  // namespace
 
 // --- Button -----------------------------------------------------------------------
@@ -85,19 +118,10 @@ Win32TextBox::Win32TextBox(Win32Window& window, HWND hwnd,
     : ControlOf(window, hwnd, design.tabIndex) {
   if (design.maxLength > 0)
     SendMessageA(hwnd, EM_SETLIMITTEXT, WPARAM(design.maxLength), 0);
-  // An ANSI subclass, so typed characters arrive in the ANSI code page.
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  editProcedure_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+  editProcedure_ = Subclass(hwnd, this, &Procedure);
 }
 
-Win32TextBox::~Win32TextBox() {
-  if (IsWindow(hwnd_) &&
-      GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-  }
-}
+Win32TextBox::~Win32TextBox() { Unsubclass(hwnd_, &Procedure, editProcedure_); }
 
 void Win32TextBox::SetSelection(int start, int length) {
   SendMessageA(hwnd_, EM_SETSEL, WPARAM(start), LPARAM(start + length));
@@ -123,13 +147,7 @@ void Win32TextBox::OnCommand(WORD code) {
 
 LRESULT CALLBACK Win32TextBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
-  auto* self = reinterpret_cast<Win32TextBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+  return Dispatch(hwnd, message, wParam, lParam, &Win32TextBox::HandleMessage);
 }
 
 LRESULT Win32TextBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -161,30 +179,15 @@ Win32ListBox::Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex)
     : ControlOf(window, hwnd, tabIndex) {
   // An empty text shows no tooltip.
   SetControlToolTip(window, hwnd, toolTip_, true);
-  // An ANSI subclass: the rows' text is in the ANSI code page, and the system
-  // converts it for a caller that asks in UTF-16.
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  listProcedure_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+  // Its subclass answers for the rows' text, which it keeps (see HandleMessage).
+  listProcedure_ = Subclass(hwnd, this, &Procedure);
 }
 
-Win32ListBox::~Win32ListBox() {
-  if (IsWindow(hwnd_) &&
-      GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure)) {
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure_));
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-  }
-}
+Win32ListBox::~Win32ListBox() { Unsubclass(hwnd_, &Procedure, listProcedure_); }
 
 LRESULT CALLBACK Win32ListBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
-  auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    return 0;
-  }
+  return Dispatch(hwnd, message, wParam, lParam, &Win32ListBox::HandleMessage);
 }
 
 LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
