@@ -66,12 +66,13 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"Shift brings the icon back", "set Hidden=True, " + start + ", taskbar restarts, tick, hold Shift, tick, tick, taskbar restarts",
        tip + poll + front + ", tick, poll E:, tick, tray add, poll E:, tick, poll E:, tray add"}});
   // clang-format on
-  // The icon's tip. The journeys right-click the icon, which shows the rest.
+  // The icon and its tip; the journeys right-click it, which shows where it sends.
   Machine m;
   m.Start();
-  EXPECT_EQ(
-      std::pair(m.icon.uFlags & platform::kNifTip, std::string(m.icon.szTip.data())),
-      std::pair(platform::kNifTip, "Slotmate 1.0c - \xA9 2000 Slotmate"s));
+  using namespace platform;
+  EXPECT_EQ(std::tuple(m.icon.uFlags, m.icon.hIcon, std::string(m.icon.szTip.data())),
+            std::tuple(kNifMessage | kNifIcon | kNifTip, m.main().Icon(),
+                       "Slotmate 1.0c - \xA9 2000 Slotmate"s));
 }
 
 // The ticks and announcements, and the card switches among them. A disc is

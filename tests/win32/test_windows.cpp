@@ -235,44 +235,52 @@ TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
   KillTimer(nullptr, timer);
 }
 
-// What the user sees of the file dialog. Then the user asks for a card that is
-// not there, closes the box that refuses it, which shows in front, and cancels.
+// What the user sees of the file dialog. The user then asks for a card that is
+// not there, closes the box that refuses it, which shows in front, and asks
+// for one that is there; anything still open then is cancelled.
 struct {
-  HWND dialog = nullptr, owner = nullptr;
+  int step = 0;
+  HWND dialog = nullptr, owner = nullptr, nameBox = nullptr;
   std::string caption, folder;
   bool readOnlyBox = true, missingCardRefused = false;
 } browse;
 void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   HWND front = FindWindowA("#32770", nullptr);
-  if (!browse.dialog) {
-    browse.dialog = front;
-    browse.owner = GetWindow(front, GW_OWNER);
-    char text[MAX_PATH] = "";
-    GetWindowTextA(front, text, MAX_PATH);
-    browse.caption = text;
-    SendMessageA(front, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(text));
-    browse.folder = text;
-    browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
-    SetWindowTextA(GetFocus(), "no such card.mem");  // the file name box
-    PostMessageA(front, WM_COMMAND, IDOK, 0);
-  } else if (front != browse.dialog) {
-    browse.missingCardRefused = true;
-    PostMessageA(front, WM_COMMAND, IDOK, 0);
-  } else {
-    PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
+  char text[MAX_PATH] = "";
+  switch (browse.step++) {
+    case 0:
+      browse.dialog = front;
+      browse.owner = GetWindow(front, GW_OWNER);
+      GetWindowTextA(front, text, MAX_PATH);
+      browse.caption = text;
+      SendMessageA(front, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(text));
+      browse.folder = text;
+      browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
+      browse.nameBox = GetFocus();
+      SetWindowTextA(browse.nameBox, "no such card.mem");
+      break;
+    case 1:
+      browse.missingCardRefused = front != browse.dialog;
+      SetWindowTextA(browse.nameBox, "win.ini");
+      break;
+    case 2:
+      break;
+    default:
+      PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
+      return;
   }
+  PostMessageA(front, WM_COMMAND, IDOK, 0);
 }
 
 TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder) {
   fake.folder = "C:\\windows";  // where the program is
-  game.txtPath.SetText("kept");
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
   game.btnBrowse_Click();
   KillTimer(nullptr, timer);
   EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
                        browse.missingCardRefused, game.txtPath.Text()),
             std::tuple("Select Memory Card"s, HwndOf(game.window), fake.folder, false,
-                       true, "kept"s));
+                       true, fake.folder + "\\win.ini"));
 }
 
 // Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
