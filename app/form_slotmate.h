@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -133,21 +134,24 @@ class formSlotmate {
   bool nudgedEmulator_ = false;       // keys have been sent to the emulator
   bool catalogueIncomplete_ = false;  // games.txt could not be read whole
   bool polling_ = false;              // Timer1_Timer is running
-  bool pollDue_ = false;              // a tick or announcement came while it waited
+  bool pollDue_ = false;              // a tick or announcement came during a box
+  bool quitting_ = false;             // the window has unloaded
   std::uint32_t arrivedUnits_ = 0;    // drives announced as getting a disc meanwhile
   bool toldNoNewGames_ = false;       // that no new games are added in this run
   bool toldNoMediaControl_ = false;   // that the drives cannot be asked
-  std::string untold_;                // failures no balloon could tell
+  std::deque<std::string> untold_;    // failures no balloon could tell, once each
   // Each drive's last answer to the media query: a drive that does not
   // answer keeps its own, never another drive's.
   std::map<std::string, bool> driveHasMedia_;
 
   // One pass over the drives, for Timer1_Timer; a disc in a drive of
-  // `arrived` (one bit a drive, A: first) counts as newly put in.
-  void PollDrives(std::uint32_t arrived);
+  // `arrived` (one bit a drive, A: first) counts as newly put in. Without
+  // `act` a new disc is left new: nothing is switched or added.
+  void PollDrives(std::uint32_t arrived, bool act);
   // Runs the poll that waited for the boxes, if one is due.
   void LastBoxClosed();
-  // Tells of a failure without taking the focus from a game that is starting.
+  // Tells of a failure without a box, which would take the focus from a game
+  // that is starting and hold up the watcher.
   void Warn(const std::string& text);
   void SetListToolTip();
   int ShowMessage(const std::string& text, std::uint32_t style);

@@ -82,7 +82,11 @@ void formSlotmate::ShowWindow() {
     shownOnce_ = true;
     btnAdd.SetFocus();
   }
-  if (!untold_.empty()) Inform(std::exchange(untold_, ""));
+  if (untold_.empty()) return;
+  std::string text;
+  for (const std::string& failure : std::exchange(untold_, {}))
+    text += (text.empty() ? "" : "\r\n\r\n") + failure;
+  Inform(text);
 }
 
 }  // namespace slotmate

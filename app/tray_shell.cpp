@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
 #include "common/flag_guard.h"
@@ -88,21 +90,26 @@ bool formSlotmate::Unload(platform::UnloadMode mode) {
   Form_QueryUnload(cancel, mode);
   if (cancel) return false;
   Form_Unload();
+  quitting_ = true;
   platform_.toolkit.Quit();
   return true;
 }
 
 // A balloon takes no focus from a game that is starting. With the icon hidden
 // ("Hidden") it comes back for the rest of the run, as Shift brings it back,
-// since a failure must not go unheard; what the shell refuses all the same
-// is shown in a box when the player next opens the window.
+// since a failure must not go unheard. What the shell refuses, or will not
+// show now (quiet hours, a full-screen game), is also shown in a box when the
+// player next opens the window: each failure once, the latest few.
 void formSlotmate::Warn(const std::string& text) {
   if (TrayHidden) {
     TrayHidden = false;
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
   }
-  if (!platform_.tray.ShowBalloon(TrayIcon, kAppTitle, text))
-    untold_ += (untold_.empty() ? "" : "\r\n\r\n") + text;
+  if (platform_.tray.ShowBalloon(TrayIcon, kAppTitle, text)) return;
+  constexpr std::size_t kUntoldKept = 5;
+  if (std::find(untold_.begin(), untold_.end(), text) != untold_.end()) return;
+  if (untold_.size() == kUntoldKept) untold_.pop_front();
+  untold_.push_back(text);
 }
 
 void formSlotmate::TaskbarCreated() {

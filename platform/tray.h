@@ -33,7 +33,9 @@ class Tray {
   virtual bool NotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
   // A balloon with an information icon from the icon that `data` names, which
   // tells without taking the focus; texts longer than the shell takes are cut.
-  // True when the shell took it (false when the icon is not in the tray).
+  // True when the player will see it: false when the icon is not in the
+  // tray, or when the shell holds balloons back (quiet hours, a full-screen
+  // program, notifications turned off).
   virtual bool ShowBalloon(const NotifyIconData& data, const std::string& title,
                            const std::string& text) = 0;
 };

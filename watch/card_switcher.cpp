@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "app/form_slotmate.h"
+#include "catalogue/catalogue_line.h"
 #include "registry/set_key_value.h"
 #include "watch/key_string.h"
 
@@ -31,7 +32,13 @@ void formSlotmate::SwitchCard() {
     std::string_view rowId = std::string_view(rows[RetVal]).substr(0, 10);
     if (EqualIgnoringCase(rowId, id)) {
       lstGames.SetListIndex(RetVal);
-      ApplyCard();
+      if (!ApplyCard()) {
+        const CatalogueEntry entry = ParseCatalogueLine(rows[RetVal]);
+        Warn(entry.title + " (" + entry.id + "): no memory card at\r\n" +
+             (entry.cardPath.empty() ? "(no path in the game list)" : entry.cardPath) +
+             "\r\n\r\nThe emulator keeps the card it had. Select in the game list offers "
+             "to create it.");
+      }
       return;
     }
   }
@@ -46,10 +53,14 @@ bool formSlotmate::ApplyCard() {
   // it they would make the emulator take up the previous game's card.
   if (!SetKeyValue(platform_.registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
                    platform::kRegSz, kBank0Slot0, card)) {
-    Inform(std::string("The emulator's memory card setting could not be written:\r\n"
-                       "HKEY_CURRENT_USER\\") +
-           kMemoryCardsKey + "\r\n" + kBank0Slot0 +
-           "\r\n\r\nThe emulator keeps the card it had.");
+    const std::string text =
+        std::string(
+            "The emulator's memory card setting could not be written:\r\n"
+            "HKEY_CURRENT_USER\\") +
+        kMemoryCardsKey + "\r\n" + kBank0Slot0 +
+        "\r\n\r\nThe emulator keeps the card it had.";
+    // A poll tells without a box: one would stop the watcher while it waits.
+    polling_ ? Warn(text) : Inform(text);
     return true;
   }
   if (platform_.desktop.ActivateWindowByCaption(kEmulatorCaption)) {

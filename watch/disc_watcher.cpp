@@ -34,27 +34,27 @@ std::string Lower(std::string text) {
 // poll found none goes to the card switcher once; it is handled again only
 // after a poll has found every drive empty. (Clearing the memory at each
 // empty drive instead would switch a disc behind an empty drive every poll.)
-// No poll runs while a box of the program is open, nor inside another poll
-// (whose box lets ticks through): what the box's caller acts on must stay as
-// the player saw it, and a poll inside a poll would switch a disc twice. A
-// tick or announcement meanwhile makes one poll run when the last box closes.
+// While a box of the program is open the drives are still asked, so that a
+// drive seen empty meanwhile is remembered, but nothing is switched or added:
+// what the box's caller acts on must stay as the player saw it. One poll acts
+// when the last box closes. Once the program is quitting, none runs.
 void formSlotmate::Timer1_Timer() {
-  if (polling_ || boxes_.open > 0) {
+  if (quitting_ || polling_) return;
+  FlagGuard polling(polling_);
+  if (boxes_.open > 0) {
     pollDue_ = true;
+    PollDrives(0, false);
     return;
   }
-  do {
-    pollDue_ = false;
-    FlagGuard polling(polling_);
-    PollDrives(std::exchange(arrivedUnits_, {}));
-  } while (pollDue_ && Timer1.Enabled());
+  pollDue_ = false;
+  PollDrives(std::exchange(arrivedUnits_, {}), true);
 }
 
 void formSlotmate::LastBoxClosed() {
   if (pollDue_ && Timer1.Enabled()) SkipOnFailure([this] { Timer1_Timer(); });
 }
 
-void formSlotmate::PollDrives(std::uint32_t arrived) {
+void formSlotmate::PollDrives(std::uint32_t arrived, bool act) {
   if (ShiftHeld(platform_.keyboard) && TrayHidden) {
     TrayHidden = false;
     platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
@@ -70,7 +70,7 @@ void formSlotmate::PollDrives(std::uint32_t arrived) {
     // Then no drive can ever be asked. Told once: cards switch only by Select.
     if (RetVal == platform::kMciCannotLoadDriver &&
         !std::exchange(toldNoMediaControl_, true))
-      Inform(kNoMediaControl);
+      Warn(kNoMediaControl);
     RetVal = std::int32_t(
         media.SendString("status cdvgs media present wait", reply, kReplyLength));
     // A status that got no answer leaves this drive's last one standing.
@@ -86,6 +86,8 @@ void formSlotmate::PollDrives(std::uint32_t arrived) {
       // A disc announced while a box was open is new: no poll saw the drive
       // empty, though its disc may have been swapped.
       const bool isNew = !DiscSeen || (arrived & UnitBit(drive)) != 0;
+      // Left new for the poll that acts.
+      if (isNew && !act) return;
       if (isNew && !ShiftHeld(platform_.keyboard) &&
           FileExists(CurrentDrive + "\\system.cnf")) {
         // A failure inside the switch still leaves the disc handled.

@@ -306,6 +306,8 @@ void Win32ListBox::Clear() {
 }
 
 int Win32ListBox::ListIndex() const {
+  // A list whose window is gone answers every message with 0, row 0's index.
+  if (!IsWindow(hwnd_)) return -1;
   const auto index = SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
   return index == LB_ERR ? -1 : int(index);
 }

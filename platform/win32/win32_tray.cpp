@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/win32/system_dlls.h"
+
 namespace slotmate::win32 {
 
 // The program fills the first form of the record; every shell since Windows 95
@@ -47,6 +49,17 @@ void CopyCut(char (&to)[N], const std::string& text) {
   to[length] = '\0';
 }
 
+// Whether a balloon shown now reaches the player. From Vista on the shell
+// takes a balloon and drops it in quiet hours, over a full-screen program or
+// with notifications off; XP lacks the question and shows every balloon.
+bool BalloonsSeen() {
+  using Query = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE*);
+  const auto query =
+      DllFunction<Query>(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState");
+  QUERY_USER_NOTIFICATION_STATE state{};
+  return query == nullptr || FAILED(query(&state)) || state == QUNS_ACCEPTS_NOTIFICATIONS;
+}
+
 }  // namespace
 
 bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data,
@@ -59,7 +72,7 @@ bool Win32Tray::ShowBalloon(const platform::NotifyIconData& data,
   CopyCut(record.szInfoTitle, title);
   CopyCut(record.szInfo, text);
   record.dwInfoFlags = NIIF_INFO;
-  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE && BalloonsSeen();
 }
 
 }  // namespace slotmate::win32

@@ -295,6 +295,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   }
   std::string InputBox(WindowHandle, Str, Str, Str defaultText) override {
     log.push_back("input " + defaultText);
+    if (auto user = std::exchange(whileBox, nullptr)) user();
     return Next(typed, std::string());
   }
   int ShowOpenFileDialog(OpenFileNameRecord& record) override {

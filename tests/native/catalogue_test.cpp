@@ -68,11 +68,12 @@ TEST(Commands, KeysAndButtons) {
   ExpectJournals({
       // A disc swapped meanwhile is switched as the question goes; Yes removes the row chosen.
       {"Remove removes the chosen row", in(look, "file C:\\ff.mem=x, insert E:, tick, select 1, click Remove, answer Yes, in box eject E:; announce E: left; insert E:; announce E:, click Remove, close box"),
-       "tick, poll E:, select 0, card C:\\ff.mem, select 1, " + remove + remove + "announce E: left, announce E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
+       "tick, poll E:, select 0, card C:\\ff.mem, select 1, " + remove + remove + "announce E: left, poll E:, announce E:, poll E:, poll E:, select 0, card C:\\ff.mem, remove 1, tip 2 games listed" + saved + ", hide"},
       {"Delete on no row", in("", "answer Yes, key Delete"), remove + "tip 0 games listed"},
-      {"F searches from the top, F3 on", in(look, "select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3"),
+      // A disc put in while a box is open is switched when the box has gone.
+      {"F searches from the top, F3 on", in(look, "file C:\\ff.mem=x, select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3, in box eject E:; tick; insert E:; tick, type gran, key F"),
        "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
-       "select 0, select 2, box 'slus' not found., tick, poll E:, select 0"},
+       "select 0, select 2, box 'slus' not found., tick, poll E:, poll E:, select 0, card C:\\ff.mem, input slus, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\ff.mem, select none, select 1"},
       {"F offers the last search", in(look, "type gran, key F3, type , key F"),
        "input , select none, select 1, input gran"},
       {"no rows, no Change", in("", "select none, click Change, click Remove"), "select none"},
@@ -100,7 +101,7 @@ TEST(Commands, KeysAndButtons) {
        opened + "box " + entry::kIdNotFound + ", boxes G|SLUS|D:\\c.mem" + gone},
       // Told once each.
       {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
-       "tick, box "s + formSlotmate::kNoMediaControl + ", tick, " + opened + browse + "box " +
+       "tick, balloon Slotmate: "s + formSlotmate::kNoMediaControl + ", tick, " + opened + browse + "box " +
        entry::kFileDialogMissing + ", " + browse + "closed, tip 3 games listed"},
       {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
       {"Enter creates a blank card", in(look, "file C:\\gt.mem=, select 1, click Select, look at card C:\\gt.mem"),

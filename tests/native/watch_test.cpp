@@ -9,6 +9,7 @@ namespace slotmate {
 namespace {
 
 const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
+const std::string kOtherBoot = "BOOT = cdrom:\\SCUS_944.91";
 
 // Every close request saves; only the user's merely hides.
 TEST(MainWindow, StartTrayAndLifetime) {
@@ -50,16 +51,25 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"credits", start + ", click credits", shown + ", " + about},
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
-      // One poll once a poll's box has gone; a disc announced meanwhile is new.
-      {"disc swapped in a box", start + ", registry fails, in box tick; announce E: left; announce E:, insert E:, tick",
-       shown + ", tick, poll E:, select 0, " + kNotWritten + ", tick, announce E: left, announce E:, poll E:, select 0, " + kNotWritten},
+      // A box holds switches back, not the watcher: the disc swapped meanwhile is switched once, after.
+      {"disc swapped in a box", "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame + ", file C:\\o.mem=x, insert E:, start, "
+       "in box tick; eject E:; tick; insert E:; file E:\\system.cnf=" + kOtherBoot + "; tick, menu About, tick, tick",
+       tray + "tip 2 games listed, " + poll + "select 1, card C:\\g.mem, " + front + ", menu, " + about.substr(0, about.find(", Open")) +
+       ", tick, poll E:, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\o.mem, Open " + kHomePage + ", tick, poll E:, tick, poll E:"},
+      {"announced in a box", start + ", in box announce E: left; announce E:, insert E:, menu About, tick",
+       shown + ", menu, " + about.substr(0, about.find(", Open")) + ", announce E: left, poll E:, announce E:, poll E:, poll E:, select 0, card C:\\g.mem, Open " + kHomePage + ", tick, poll E:"},
+      {"a poll tells by balloon", start + ", registry fails, insert E:, tick", shown + ", tick, poll E:, select 0, balloon Slotmate: " + kNotWritten.substr(4)},
+      // Closed by another program while a box is open: nothing runs after.
+      {"closed in a box", "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame + ", emulator running, start, select 0, "
+       "in box insert E:; announce E:; closed by another program, click Remove",
+       tray + "tip 2 games listed, " + poll + front + ", select 0, box Remove this game from the list?, announce E:, poll E:" + quit + ", closed"},
       {"Exit unsaved, Enter", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
       {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
        shown + ", menu" + save + unsaved + endAnyway + quit},
       {"closed unsaved", start + ", change, writes fail, closed by another program", shown + save + unsaved + quit + ", closed"},
       // A list not read whole is kept as far as it was read, and never saved.
       {"list not read whole", "reads fail after 44, insert E:, in box tick, games SLUS-00453 Game\tC:\\g.mem\rSLUS-00453 H\tC:\\h.mem, start, change, Windows ends",
-       tray + tip + unread + ", tick, " + poll + switched + poll + front + unsafe},
+       tray + tip + unread + ", tick, " + poll + poll + switched + poll + front + unsafe},
       {"list not examined", "locked " + kGames + ", " + start + ", change, Windows ends",
        tray + "tip 0 games listed, " + unread + ", " + poll + front + unsafe},
       {"list read fails", "out of memory, " + start + ", change, Windows ends", tray + poll + front + unsafe},
@@ -124,6 +134,7 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
       {"the first row with the ID", on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
       {"any letter case", on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
       {"no emulator, no keys", on(kOneGame, ""), card},
+      {"card missing", on("SLUS-00453 G\tC:\\m.mem", emulator), "select 0, balloon Slotmate: G (SLUS-00453): no memory card at\r\nC:\\m.mem\r\n\r\nThe emulator keeps the card it had. Select in the game list offers to create it."},
       {"no boot line", on(kOneGame, emulator + ", file E:\\system.cnf=TCB = 4"), ""}});
   // clang-format on
   Machine m;
@@ -154,13 +165,20 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
        {"turned on", start + "menu Add New Games, insert E:, tick",
         "menu, AddNewGames=True, " + poll + made + added},
        {"card there", on + start + "file " + card + "=x, insert E:, tick", poll + added},
+       {"added, icon hidden", on + "set Hidden=True, " + start + "insert E:, tick",
+        poll + made + added.substr(0, added.find(", balloon"))},
        {"card not made", on + start + "writes fail, insert E:, tick",
         poll + made + ", rmdir C:\\VGS, balloon Slotmate: " + unmade},
        // Heard: the hidden icon comes back; what no balloon tells waits for the window.
        {"card not made, no icon",
         on + "set Hidden=True, no tray, " + start +
-            "writes fail, insert E:, tick, double-click icon, taskbar restarts",
-        poll + made + ", rmdir C:\\VGS, tray add, show, box " + unmade + ", tray add"},
+            "writes fail, insert E:, tick, eject E:, tick, insert E:, tick, registry "
+            "fails, "
+            "eject E:, tick, insert E:, file E:\\system.cnf=" +
+            kOtherBoot + ", tick, double-click icon, taskbar restarts",
+        poll + made + ", rmdir C:\\VGS, tray add, " + poll + ", " + poll + made +
+            ", rmdir C:\\VGS, " + poll + ", " + poll + ", select 0, show, box " + unmade +
+            "\r\n\r\n" + kNotWritten.substr(4) + ", tray add"},
        // Its row may be in the part not read: nothing is added.
        {"list not read whole",
         on + "locked " + kGames + ", " + start +

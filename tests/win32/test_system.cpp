@@ -228,6 +228,16 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
   EXPECT_EQ(GetForegroundWindow(), longer.get());
 }
 
+HRESULT WINAPI QuietHours(QUERY_USER_NOTIFICATION_STATE* state) {
+  *state = QUNS_QUIET_TIME;
+  return S_OK;
+}
+FARPROC WINAPI LookUpInQuietHours(HMODULE module, LPCSTR name) {
+  if (std::strcmp(name, "SHQueryUserNotificationState") == 0)
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&QuietHours));
+  return GetProcAddress(module, name);
+}
+
 // A stand-in for the taskbar the null driver lacks. A balloon's texts reach it
 // only in the record's second form.
 TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
@@ -247,6 +257,10 @@ TEST(TrayTest, HandsTheIconAndItsBalloonToTheTaskbar) {
             std::tuple(data.uID, UINT(NIF_INFO), DWORD(NIIF_INFO)));
   EXPECT_EQ(std::wstring(notified.szInfoTitle), L"Slotmate");
   EXPECT_EQ(std::wstring(notified.szInfo), std::wstring(255, L'b'));
+  // From Vista on, a balloon the shell holds back is not one the player sees.
+  const FunctionLookup previous = SetFunctionLookup(&LookUpInQuietHours);
+  EXPECT_FALSE(Win32Tray().ShowBalloon(data, "Slotmate", "unseen"));
+  SetFunctionLookup(previous);
   EXPECT_FALSE(Win32Tray().NotifyIcon(kNimDelete, data));
 }
 

@@ -320,6 +320,15 @@ void CALLBACK ChooseTheFirstItem(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
+// Closed by another program while a box was open, the window is gone when the
+// box returns: its list must not answer row 0.
+TEST_F(ProgramTest, AListWhoseWindowIsGoneHasNoSelection) {
+  main.lstGames.AddItems({"SCUS-94491 O\tC:\\o.mem", "SLUS-00453 G\tC:\\g.mem"});
+  main.lstGames.SetListIndex(1);
+  DestroyWindow(HwndOf(main.window));
+  EXPECT_EQ(main.lstGames.ListIndex(), -1);
+}
+
 TEST_F(ProgramTest, TheTrayMenuComesToTheFrontAndRunsTheChosenItem) {
   bool chosen = false;
   main.mnuMain.OnClick(0, [&chosen] { chosen = true; });
