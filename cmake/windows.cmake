@@ -30,10 +30,25 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
   else()
     set(SLOTMATE_MANIFEST_ARCH x86)
   endif()
+  # Windows takes an assembly's version, and the file's, only as four numbers
+  # (each 0-65535): the project's, its missing parts 0. The project may name
+  # two, three or four.
+  set(SLOTMATE_VERSION_PARTS "")
+  foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
+    if(PROJECT_VERSION_${part} STREQUAL "")
+      list(APPEND SLOTMATE_VERSION_PARTS 0)
+    else()
+      list(APPEND SLOTMATE_VERSION_PARTS ${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
+  list(JOIN SLOTMATE_VERSION_PARTS "." SLOTMATE_ASSEMBLY_VERSION)
+  list(JOIN SLOTMATE_VERSION_PARTS "," SLOTMATE_FILE_VERSION)
   configure_file(app/resources/slotmate.manifest.in
                  ${CMAKE_BINARY_DIR}/resources/slotmate.manifest @ONLY)
   set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
                PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/resources)
+  set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
+               PROPERTY COMPILE_DEFINITIONS SLOTMATE_FILE_VERSION=${SLOTMATE_FILE_VERSION})
   set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
                PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/resources/slotmate.manifest)
 endif()
