@@ -77,6 +77,14 @@ if(SLOTMATE_WIN32_TESTS)
   add_executable(slotmate_win32_tests ${SLOTMATE_WIN32_TESTS} ${SLOTMATE_RESOURCES})
   target_include_directories(slotmate_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(slotmate_win32_tests PRIVATE slotmate_logic slotmate_win32 gtest_main)
+  # SystemTest copies probe.dll and probe_import.dll, which it imports, from
+  # beside the program into System32.
+  add_library(probe_import SHARED tests/win32/dlls/probe.cpp)
+  add_library(probe SHARED tests/win32/dlls/probe.cpp)
+  target_compile_definitions(probe PRIVATE SLOTMATE_PROBE)
+  target_link_libraries(probe PRIVATE probe_import)
+  set_target_properties(probe_import probe PROPERTIES PREFIX "")
+  add_dependencies(slotmate_win32_tests probe)
   # A test that waits on a window nobody answers must fail, not hang.
   gtest_discover_tests(slotmate_win32_tests DISCOVERY_MODE PRE_TEST
                        DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 60)
