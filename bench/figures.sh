@@ -499,8 +499,11 @@ cpu_model=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 games=${fig[${runnable[0]}:games]}
 row() { echo "| $1 | $(cell win32 "$2") | $(cell win64 "$2") | $3 |"; }
 
-echo "Under $(wine --version) and Xvfb on $(nproc) cores ($cpu_model), $(uname -sr)," \
-  "$(date +%Y-%m-%d); load average $load_average at the end of the run."
+# The build measured: its commit, and whether the tree differed from it.
+commit=$(git rev-parse --short HEAD)
+[[ -z $(git status --porcelain) ]] || commit+=" with changes"
+echo "Commit $commit, under $(wine --version) and Xvfb on $(nproc) cores ($cpu_model)," \
+  "$(uname -sr), $(date +%Y-%m-%d); load average $load_average at the end of the run."
 for a in "${ARCHES[@]}"; do
   [[ -z ${why[$a]} ]] || echo "The $(mingw_cpu "$a") build was not measured: ${why[$a]}."
 done
@@ -554,7 +557,7 @@ How measured:
   with 32,767 rows (the disc's game, $DISC_ID, in the last row), $SWITCHES_SMALL with $games
   games, and $POLLS with $games games found by the 3 s poll with no announcement.
 - Sizes: \`slotmate.exe\` as built (Release, static C++ runtime) and a copy stripped with
-  \`strip\`, beside the bare window's.
+  \`strip\`, as \`scripts/release.sh\` strips the zips' own, beside the bare window's.
 - Load, scan and save: \`slotmate_win32_bench.exe\`, median of 7 each: \`LoadGames\` with
   the real list box, the card switcher's lookup of an ID that is not there, \`SaveGames\`
   (replaces \`games.txt\` in one step).

@@ -30,10 +30,25 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/app/resources/slotmate.rc)
   else()
     set(SLOTMATE_MANIFEST_ARCH x86)
   endif()
+  # Windows takes an assembly's version, and the file's, only as four numbers
+  # (each 0-65535): the project's, its missing parts 0. The project may name
+  # two, three or four.
+  set(SLOTMATE_VERSION_PARTS "")
+  foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
+    if(PROJECT_VERSION_${part} STREQUAL "")
+      list(APPEND SLOTMATE_VERSION_PARTS 0)
+    else()
+      list(APPEND SLOTMATE_VERSION_PARTS ${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
+  list(JOIN SLOTMATE_VERSION_PARTS "." SLOTMATE_ASSEMBLY_VERSION)
+  list(JOIN SLOTMATE_VERSION_PARTS "," SLOTMATE_FILE_VERSION)
   configure_file(app/resources/slotmate.manifest.in
                  ${CMAKE_BINARY_DIR}/resources/slotmate.manifest @ONLY)
   set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
                PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/resources)
+  set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
+               PROPERTY COMPILE_DEFINITIONS SLOTMATE_FILE_VERSION=${SLOTMATE_FILE_VERSION})
   set_property(SOURCE ${SLOTMATE_RESOURCES} APPEND
                PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/resources/slotmate.manifest)
 endif()
@@ -62,6 +77,14 @@ if(SLOTMATE_WIN32_TESTS)
   add_executable(slotmate_win32_tests ${SLOTMATE_WIN32_TESTS} ${SLOTMATE_RESOURCES})
   target_include_directories(slotmate_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(slotmate_win32_tests PRIVATE slotmate_logic slotmate_win32 gtest_main)
+  # SystemTest copies probe.dll and probe_import.dll, which it imports, from
+  # beside the program into System32.
+  add_library(probe_import SHARED tests/win32/dlls/probe.cpp)
+  add_library(probe SHARED tests/win32/dlls/probe.cpp)
+  target_compile_definitions(probe PRIVATE SLOTMATE_PROBE)
+  target_link_libraries(probe PRIVATE probe_import)
+  set_target_properties(probe_import probe PROPERTIES PREFIX "")
+  add_dependencies(slotmate_win32_tests probe)
   # A test that waits on a window nobody answers must fail, not hang.
   gtest_discover_tests(slotmate_win32_tests DISCOVERY_MODE PRE_TEST
                        DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 60)

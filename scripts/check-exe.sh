@@ -1,8 +1,10 @@
 #!/bin/bash
 # Checks that an executable is a Windows GUI program of the build's kind that
 # imports only DLLs shipped with Windows, that its embedded manifest names its
-# own processor, and, for the 32-bit build, that it imports no function newer
-# than Windows XP SP3. Wine forgives all three; Windows does not.
+# own processor and a version of four numbers and makes it system DPI aware,
+# and, for the 32-bit build, that it imports no function newer than Windows XP
+# SP3. Wine forgives all of them; Windows refuses to start such a program, or,
+# without the DPI setting, stretches its windows, blurred, at 125% and more.
 #
 #   check-exe.sh win32|win64 EXE
 set -euo pipefail
@@ -35,14 +37,35 @@ bad=$(grep -Ev "$allowed" <<<"$imports") && {
   exit 1
 }
 
-# The manifest (resource type 24) names a processor for the program and for
-# each assembly it binds: each must be the build's own, or "*".
-architectures=$("$cpu-w64-mingw32-windres" -i "$exe" -O rc |
-  sed -n '/ 24 \/\* RT_MANIFEST/,/^END/p' | grep -o 'processorArchitecture=""[^"]*""' |
-  sed 's/.*=""\(.*\)""/\1/' | sort -u | xargs)
+# The embedded manifest (resource type 24), as its text.
+manifest=$("$cpu-w64-mingw32-windres" -i "$exe" -O rc |
+  sed -n '/ 24 \/\* RT_MANIFEST/,/^END/ s/^ *"\(.*\)"$/\1/p' | tr -d '\n' |
+  sed 's/""/"/g; s/\\n/\n/g')
+# It names a processor for the program and for each assembly it binds: each
+# must be the build's own, or "*".
+architectures=$(grep -o 'processorArchitecture="[^"]*"' <<<"$manifest" |
+  sed 's/.*="\(.*\)"/\1/' | sort -u | xargs)
 [[ -n $architectures && " $manifest_arch * " == *" ${architectures// /* } "* ]] || {
   echo "check-exe: $exe: its manifest names the processors '$architectures'," \
     "not $manifest_arch" >&2
+  exit 1
+}
+# Windows refuses to start a program whose own assembly version is not four
+# numbers of 0-65535.
+version=$(tr '\n' ' ' <<<"$manifest" | grep -o '<assemblyIdentity [^>]*>' | head -n 1 |
+  sed -n 's/.* version="\([^"]*\)".*/\1/p')
+[[ $version =~ ^[0-9]{1,5}(\.[0-9]{1,5}){3}$ ]] &&
+  (IFS=.; for part in $version; do ((10#$part <= 65535)) || exit 1; done) || {
+  echo "check-exe: $exe: its manifest's version '$version' is not four numbers of 0-65535" >&2
+  exit 1
+}
+# System DPI aware: Windows scales the program's windows by the screen's DPI
+# itself, which the program lays out for, and never stretches them blurred.
+# A dpiAwareness element would take dpiAware's place from Windows 10 on.
+grep -Eqi '<dpiAware( [^>]*)?>\s*true\s*</dpiAware>' <<<"$manifest" &&
+  ! grep -q '<dpiAwareness' <<<"$manifest" || {
+  echo "check-exe: $exe: its manifest does not make it system DPI aware" \
+    "(dpiAware true)" >&2
   exit 1
 }
 
@@ -76,5 +99,5 @@ if [[ $arch == win32 ]]; then
     exit 1
   }
 fi
-echo "check-exe: $(basename "$exe"): $kind, manifest for $architectures," \
-  "imports only Windows DLLs:" $imports
+echo "check-exe: $(basename "$exe"): $kind, manifest for $architectures, version" \
+  "$version, DPI aware, imports only Windows DLLs:" $imports

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds what a player downloads, one zip for each Windows build:
-# dist/slotmate-<version>-win32.zip (runs on every Windows) and
-# dist/slotmate-<version>-win64.zip (for 64-bit Windows), each with the
+# dist/slotmate-<version>-win32.zip (Windows XP SP3 or later) and
+# dist/slotmate-<version>-win64.zip (64-bit Windows 7 or later), each with the
 # stripped slotmate.exe, README.txt (docs/player-readme.txt) and LICENSE.txt
 # (LICENSE), both with CR LF line ends. The version is the project VERSION of
 # CMakeLists.txt.

@@ -94,6 +94,7 @@ step "Release zips: the stripped program, README.txt and LICENSE.txt, nothing el
 # log as it comes.
 mapfile -t zips < <(SLOTMATE_RELEASE_TEST_BUILD=1 scripts/release.sh "$build")
 [[ ${#zips[@]} -eq 2 ]] || { echo "test.sh: release.sh made no zips (see above)" >&2 && exit 1; }
+version=$(sed -n 's/^project(Slotmate VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 for zip in "${zips[@]}"; do
   arch=$(basename "$zip" .zip) arch=${arch##*-}
   check=$build/release-check/$arch exe=$build/release-check/$arch/slotmate.exe
@@ -101,9 +102,12 @@ for zip in "${zips[@]}"; do
   scripts/check-exe.sh "$arch" "$exe"
   [[ $(unzip -Z1 "$zip" | xargs) == "slotmate.exe README.txt LICENSE.txt" ]] &&
     file -b "$exe" | grep -q stripped && (($(stat -c %s "$exe") < 600 * 1024)) &&
-    ! grep -qv $'\r$' "$check/README.txt" "$check/LICENSE.txt" || {
+    ! grep -qv $'\r$' "$check/README.txt" "$check/LICENSE.txt" &&
+    [[ $(head -n 1 "$check/README.txt") == "Slotmate $version"$'\r' ]] &&
+    ! grep -qE '@[A-Za-z_]+@|\$version' "$check/README.txt" || {
     echo "test.sh: $zip must hold a stripped slotmate.exe under 600 KB," \
-      "README.txt and LICENSE.txt with CR LF line ends, and nothing else" >&2
+      "README.txt and LICENSE.txt with CR LF line ends, and nothing else;" \
+      "README.txt must begin \"Slotmate $version\", every placeholder filled in" >&2
     unzip -l "$zip" >&2
     exit 1
   }

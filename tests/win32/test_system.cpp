@@ -126,6 +126,11 @@ TEST(SystemTest, OnWindowsXpTheSystemsDllsStillComeFromSystem32AndNoDiskBoxesSta
   // MCI's CD audio driver, which winmm would look for by name, is in already.
   EXPECT_EQ(FolderOf(GetModuleHandleA("mcicda.dll")), system32);
   EXPECT_EQ(FolderOf(LoadSystemDll("winmm.dll")), system32);
+  // A system DLL's own imports come from System32, not from beside the program.
+  for (const std::string dll : {"\\probe.dll", "\\probe_import.dll"})
+    CopyFileA((FolderOf(nullptr) + dll).c_str(), (system32 + dll).c_str(), 0);
+  LoadSystemDll("probe.dll");
+  EXPECT_EQ(FolderOf(GetModuleHandleA("probe_import.dll")), system32);
   SetErrorMode(0);
   {
     const NoDiskErrorBoxes quiet;
