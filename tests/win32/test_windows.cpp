@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
 
 #include "app/form_slotmate.h"
 #include "editor/form_game.h"
@@ -126,8 +129,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == 'a' ? 'A' : 0; });
   HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames),
        add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
-  main.lstGames.AddItems({"alpha", "beta"});
-  main.lstGames.AddItem("gamma");
+  main.lstGames.AddItems({"gamma", "beta"});
+  main.lstGames.AddItem("golf");
   main.lstGames.SetItem(1, "b\xE9ta");
   // A row the control refuses ("y" here) is not added, and throws.
   listProcedure = WNDPROC(SetWindowLongPtrW(list, GWLP_WNDPROC, LONG_PTR(&ListWithRoom)));
@@ -152,7 +155,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
       {add, WM_SYSKEYDOWN, 'F', 1 | 1 << 29, "Alt+F "},
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
       {code, WM_CHAR, 'a', 1, ""},
-      {list, WM_CHAR, 'G', 1, "row "},  // type-ahead: the next row starting with g
+      {list, WM_CHAR, 'G', 1, "row "},  // type-ahead, with none selected: the first g
+      {list, WM_CHAR, 'G', 1, "row "},  // then the next row starting with g
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), 0, "double-click "},
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HwndOf(main.lblCredits)), STN_CLICKED),
        0, "credits "},
@@ -283,31 +287,131 @@ TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder)
                        true, fake.folder + "\\win.ini"));
 }
 
-// Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
-TEST_F(ProgramTest, TheListsTipShowsAShortenedRowWhole) {
-  const std::string shortened =
-      "SLUS-00067 Castlevania: Symphony of the Night\tC:\\c.mem";
-  main.lstGames.AddItems({"SLUS-00453 Game\tC:\\g.mem", shortened});
-  main.lstGames.SetToolTip("2 games listed");
+// A Unicode reader (a screen reader, another program) reads a long row.
+TEST_F(ProgramTest, AUnicodeReaderReadsALongRowWhole) {
+  main.lstGames.AddItem("SLUS-00067 Caf\xE9\t" + std::string(3000, 'x'));
   HWND list = HwndOf(main.lstGames);
-  const int row = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  std::string tips;
-  for (int y : {row / 2, row * 3 / 2, row * 5}) {  // the rows, then below them
-    PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, y));
+  std::wstring text(SendMessageW(list, LB_GETTEXTLEN, 0, 0) + 1, L'?');
+  text.resize(SendMessageW(list, LB_GETTEXT, 0, LPARAM(text.data())));
+  EXPECT_EQ(text, L"SLUS-00067 Caf\u00E9\t" + std::wstring(3000, L'x'));
+}
+
+// `draw` in a bitmap of `size`: for each pixel column of `area`, '#' where a
+// pixel is not the area's most common colour, '.' where it is.
+using Ink = std::vector<std::string>;
+Ink InkOf(SIZE size, RECT area, const std::function<void(HDC)>& draw) {
+  BITMAPINFO info{};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  draw(dc);
+  GdiFlush();
+  const auto pixel = [&](int x, int y) {
+    return static_cast<DWORD*>(bits)[y * size.cx + x];
+  };
+  std::map<DWORD, int> counts;
+  for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y) ++counts[pixel(x, y)];
+  const DWORD common =
+      std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+        return a.second < b.second;
+      })->first;
+  Ink ink;
+  for (int x = area.left; x < area.right; ++x) {
+    ink.emplace_back();
+    for (int y = area.top; y < area.bottom; ++y)
+      ink.back() += ".#"[pixel(x, y) != common];
+  }
+  DeleteObject(SelectObject(dc, previous));
+  DeleteDC(dc);
+  return ink;
+}
+
+// The columns from the first to the last with ink.
+Ink Inked(Ink ink) {
+  const auto blank = [](const std::string& column) {
+    return column.find('#') == column.npos;
+  };
+  ink.erase(std::find_if_not(ink.rbegin(), ink.rend(), blank).base(), ink.end());
+  ink.erase(ink.begin(), std::find_if_not(ink.begin(), ink.end(), blank));
+  return ink;
+}
+
+// The list scrolled to its end, a row selected: each row shown has text, a
+// shortened path ends with its file name whole, and over a shortened row the
+// tip is that row whole, title and path on a line each; elsewhere, the count.
+TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
+  const std::string card = "Crash Bandicoot.mem",
+                    folder = "C:\\Memory Cards\\Naughty Dog\\";
+  std::vector<std::string> rows;
+  for (int i = 0; i < 40; ++i)
+    rows.push_back("SCUS-9" + std::to_string(4900 + i) + " Crash, part " +
+                   std::to_string(i) + "\t" + folder + card);
+  rows.push_back("SLUS-00453 Game\tC:\\g.mem");
+  main.lstGames.AddItems(rows);
+  main.lstGames.SetToolTip("41 games listed");
+  main.window.Show();
+  HWND list = HwndOf(main.lstGames),
+       tips = dynamic_cast<Win32Window&>(main.window).ToolTips();
+  SendMessageW(list, LB_SETTOPINDEX, rows.size(), 0);
+  const int top = int(SendMessageW(list, LB_GETTOPINDEX, 0, 0)), selected = top + 1;
+  SendMessageW(list, LB_SETCURSEL, selected, 0);
+  ASSERT_GT(top, 0);
+  RECT client, row;
+  GetClientRect(list, &client);
+  const SIZE size{client.right, client.bottom};
+  const auto print = [list](HDC dc) {
+    SendMessageW(list, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+  };
+  for (int shown = top; shown < int(rows.size()); ++shown) {
+    SendMessageW(list, LB_GETITEMRECT, shown, LPARAM(&row));
+    const Ink ink =
+        Inked(InkOf(size, {1, row.top + 1, row.right - 1, row.bottom - 1}, print));
+    EXPECT_GT(ink.size(), size_t(row.right / 2)) << "row " << shown;
+  }
+  // The file name drawn alone, as a row's path would be.
+  const auto name = [&](HDC dc) {
+    FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+    SelectObject(dc, HGDIOBJ(SendMessageW(list, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, card.c_str(), -1, &row, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  };
+  const Ink alone = Inked(InkOf(size, row, name));
+  SendMessageW(list, LB_GETITEMRECT, top, LPARAM(&row));
+  const Ink drawn = Inked(InkOf(size, row, print));
+  ASSERT_GT(drawn.size(), alone.size());
+  EXPECT_EQ(Ink(drawn.end() - alone.size(), drawn.end()), alone);
+
+  std::string shownTips, expected;
+  for (int under : {top, selected, int(rows.size()) - 1}) {
+    SendMessageW(list, LB_GETITEMRECT, under, LPARAM(&row));
+    PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, row.top + 1));
     toolkit.PumpPending();
-    char text[128] = "";
+    char text[80] = "";  // the most a tip gives
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.hwnd = HwndOf(main.window);
     tool.uId = UINT_PTR(list);
     tool.lpszText = text;
-    SendMessageA(dynamic_cast<Win32Window&>(main.window).ToolTips(), TTM_GETTEXTA,
-                 sizeof text, LPARAM(&tool));
-    tips += text + "|"s;
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
+    shownTips += text + "|"s;
+    const std::string whole = rows[under];
+    expected += (under < 40 ? whole.substr(0, whole.find('\t')) + "\r\n" +
+                                  whole.substr(whole.find('\t') + 1)
+                            : "41 games listed") +
+                "|";
   }
-  EXPECT_EQ(tips,
-            "2 games listed|SLUS-00067 Castlevania: Symphony of the Night\r\nC:\\c.mem|"
-            "2 games listed|");
+  EXPECT_EQ(shownTips, expected);
+  // A line of a tip is never broken (on Windows a tip without a width is one line).
+  HDC dc = GetDC(list);
+  SelectObject(dc, HGDIOBJ(SendMessageW(list, WM_GETFONT, 0, 0)));
+  SIZE line;
+  const std::string path = folder + card;
+  GetTextExtentPoint32A(dc, path.c_str(), int(path.size()), &line);
+  ReleaseDC(list, dc);
+  EXPECT_GE(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), line.cx);
 }
 
 // While the tray menu is open its owner is in front, or a click elsewhere
