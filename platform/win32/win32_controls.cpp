@@ -208,11 +208,11 @@ LRESULT CALLBACK Win32ListBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
   return Dispatch(hwnd, message, wParam, lParam, &Win32ListBox::HandleMessage);
 }
 
-// Unicode, so that a reader's LB_GETTEXT in either form reaches this
-// procedure with a buffer sized from its own LB_GETTEXTLEN: an ANSI procedure
-// read in Unicode gets Wine's fixed 512-byte buffer, which a long row overruns.
-// ANSI callers get the text converted back by the system. (Wine's conversion
-// for an ANSI LB_GETTEXT sent from this thread has a fixed buffer too; the
+// Unicode, so that a Unicode reader's LB_GETTEXT reaches this procedure with
+// the buffer it sized from LB_GETTEXTLEN: an ANSI procedure read in Unicode
+// gets Wine's fixed 512-byte buffer, which a long row overruns. ANSI callers
+// get the text converted by the system. (Wine's conversion of an ANSI
+// LB_GETTEXT sent from inside this process has a fixed buffer too; the
 // program reads its rows from rows_, never so.)
 LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
