@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <iterator>
 
 #include <stdexcept>
@@ -52,22 +53,36 @@ std::pair<std::string_view, std::string_view> SplitRow(std::string_view row) {
   return {row.substr(0, tab), row.substr(tab + 1)};
 }
 
+// The first character of `text`, in capitals, as UTF-16.
+wchar_t FirstCapital(std::string_view text) {
+  wchar_t first = 0;
+  if (!text.empty())
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(CharNextA(text.data()) - text.data()),
+                        &first, 1);
+  CharUpperBuffW(&first, 1);
+  return first;
+}
+
 // A control subclassed by `self`: its procedure `ours`, reached through
-// GWLP_USERDATA, goes over the system's, which is returned. ANSI, so that
-// typed characters and the rows' text are in the ANSI code page.
+// GWLP_USERDATA, goes over the system's, which is returned. `unicode` names the
+// form in which `ours` takes its messages: the last procedure installed decides
+// it (IsWindowUnicode), on Windows and Wine alike, whatever the control was
+// created with, and the system converts the messages sent in the other form.
 template <class Control>
-WNDPROC Subclass(HWND hwnd, Control* self, WNDPROC ours) {
+WNDPROC Subclass(HWND hwnd, Control* self, WNDPROC ours, bool unicode) {
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  const auto set = unicode ? &SetWindowLongPtrW : &SetWindowLongPtrA;
   return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ours)));
+      set(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ours)));
 }
 
 // Gives the control back its `original` procedure, unless another has come
 // over `ours` since.
-void Unsubclass(HWND hwnd, WNDPROC ours, WNDPROC original) {
-  if (IsWindow(hwnd) &&
-      GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours)) {
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+void Unsubclass(HWND hwnd, WNDPROC ours, WNDPROC original, bool unicode) {
+  const auto get = unicode ? &GetWindowLongPtrW : &GetWindowLongPtrA;
+  if (IsWindow(hwnd) && get(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours)) {
+    (unicode ? &SetWindowLongPtrW : &SetWindowLongPtrA)(
+        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   }
 }
@@ -77,7 +92,9 @@ template <class Control>
 LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                  LRESULT (Control::*handle)(UINT, WPARAM, LPARAM)) noexcept {
   auto* self = reinterpret_cast<Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!self)
+    return (IsWindowUnicode(hwnd) ? &DefWindowProcW : &DefWindowProcA)(hwnd, message,
+                                                                       wParam, lParam);
   try {
     return (self->*handle)(message, wParam, lParam);
   } catch (...) {
@@ -118,10 +135,11 @@ Win32TextBox::Win32TextBox(Win32Window& window, HWND hwnd,
     : ControlOf(window, hwnd, design.tabIndex) {
   if (design.maxLength > 0)
     SendMessageA(hwnd, EM_SETLIMITTEXT, WPARAM(design.maxLength), 0);
-  editProcedure_ = Subclass(hwnd, this, &Procedure);
+  // ANSI, so that typed characters are in the ANSI code page.
+  editProcedure_ = Subclass(hwnd, this, &Procedure, false);
 }
 
-Win32TextBox::~Win32TextBox() { Unsubclass(hwnd_, &Procedure, editProcedure_); }
+Win32TextBox::~Win32TextBox() { Unsubclass(hwnd_, &Procedure, editProcedure_, false); }
 
 void Win32TextBox::SetSelection(int start, int length) {
   SendMessageA(hwnd_, EM_SETSEL, WPARAM(start), LPARAM(start + length));
@@ -180,53 +198,61 @@ Win32ListBox::Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex)
   // An empty text shows no tooltip.
   SetControlToolTip(window, hwnd, toolTip_, true);
   // Its subclass answers for the rows' text, which it keeps (see HandleMessage).
-  listProcedure_ = Subclass(hwnd, this, &Procedure);
+  listProcedure_ = Subclass(hwnd, this, &Procedure, true);
 }
 
-Win32ListBox::~Win32ListBox() { Unsubclass(hwnd_, &Procedure, listProcedure_); }
+Win32ListBox::~Win32ListBox() { Unsubclass(hwnd_, &Procedure, listProcedure_, true); }
 
 LRESULT CALLBACK Win32ListBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
   return Dispatch(hwnd, message, wParam, lParam, &Win32ListBox::HandleMessage);
 }
 
+// Unicode, so that a Unicode reader's LB_GETTEXT reaches this procedure with
+// the buffer it sized from LB_GETTEXTLEN: an ANSI procedure read in Unicode
+// gets Wine's fixed 512-byte buffer, which a long row overruns. ANSI callers
+// get the text converted by the system. (Wine's conversion of an ANSI
+// LB_GETTEXT sent from inside this process has a fixed buffer too; the
+// program reads its rows from rows_, never so.)
 LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case LB_GETTEXTLEN:
-      return wParam < rows_.size() ? LRESULT(rows_[wParam].size()) : LB_ERR;
+      return wParam < rows_.size() ? CopyRowText(wParam, nullptr) : LB_ERR;
     case LB_GETTEXT:
-      return CopyRowText(wParam, lParam);
+      if (wParam >= rows_.size() || lParam == 0) return LB_ERR;
+      return CopyRowText(wParam, reinterpret_cast<wchar_t*>(lParam));
     case WM_CHAR:
       SelectNextStartingWith(wParam);
       return 0;
     default:
-      return CallWindowProcA(listProcedure_, hwnd_, message, wParam, lParam);
+      return CallWindowProcW(listProcedure_, hwnd_, message, wParam, lParam);
   }
 }
 
-LRESULT Win32ListBox::CopyRowText(WPARAM index, LPARAM buffer) const {
-  if (index >= rows_.size() || buffer == 0) return LB_ERR;
+// The row's text in UTF-16, from the ANSI code page, with its NUL; its length
+// alone when `buffer` is null.
+LRESULT Win32ListBox::CopyRowText(WPARAM index, wchar_t* buffer) const {
   const std::string& row = rows_[index];
-  std::copy(row.begin(), row.end(), reinterpret_cast<char*>(buffer));
-  reinterpret_cast<char*>(buffer)[row.size()] = '\0';
-  return LRESULT(row.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, row.data(), int(row.size()), buffer,
+                                         buffer ? INT_MAX : 0);
+  if (buffer) buffer[length] = L'\0';
+  return length;
 }
 
 // Type-ahead, which the control can no longer do on its empty texts: the
-// next row after the selected one, round to the top, that begins with the
-// typed character in any letter case.
+// next row after the selected one, or from the top when none is, round to
+// the top, that begins with the typed character in any letter case.
 void Win32ListBox::SelectNextStartingWith(WPARAM character) {
   const int count = Count();
-  if (count == 0 || character < ' ' || character > 0xFF) return;
-  char typed = char(character);
-  CharUpperBuffA(&typed, 1);
+  if (count == 0 || character < ' ' || character > 0xFFFF) return;
+  wchar_t typed = wchar_t(character);
+  CharUpperBuffW(&typed, 1);
+  const int from = ListIndex();  // -1 with none selected
   for (int step = 1; step <= count; ++step) {
-    const int row = (std::max(ListIndex(), 0) + step) % count;
-    char first = rows_[row].empty() ? '\0' : rows_[row][0];
-    CharUpperBuffA(&first, 1);
-    if (first == typed) {
-      SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(row), 0);
-      SendMessageA(GetParent(hwnd_), WM_COMMAND,
+    const int row = (from + step) % count;
+    if (FirstCapital(rows_[row]) == typed) {
+      SendMessageW(hwnd_, LB_SETCURSEL, WPARAM(row), 0);
+      SendMessageW(GetParent(hwnd_), WM_COMMAND,
                    MAKEWPARAM(GetDlgCtrlID(hwnd_), LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(hwnd_));
       return;
@@ -268,11 +294,11 @@ void Win32ListBox::AddItems(std::vector<std::string> items) {
   // Straight to the procedure: under Wine a message per row costs more than
   // the list itself.
   const auto procedure =
-      reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+      reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
   LRESULT taken = 0;
   for (std::size_t i = 0; i < items.size() && taken >= 0; ++i)
     taken =
-        CallWindowProcA(procedure, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+        CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
   // A refused row takes the rows added before it out again.
   for (auto row = SendMessageA(hwnd_, LB_GETCOUNT, 0, 0); taken < 0 && row-- > Count();)
     SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(row), 0);

@@ -157,7 +157,7 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT CopyRowText(WPARAM index, LPARAM buffer) const;
+  LRESULT CopyRowText(WPARAM index, wchar_t* buffer) const;
   void SelectNextStartingWith(WPARAM character);
   // Whether the row's title or card path is wider than its column.
   bool IsShortened(std::string_view row) const;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/form_slotmate.h"
@@ -48,7 +49,7 @@ class ProgramTest : public ::testing::Test {
   formGame& game = main.GameEditor();
 };
 
-// Where the design puts each control and how large it makes each window, in
+// Where the design puts a few controls and how large it makes each window, in
 // twips: 15 a pixel at 96 dpi, 12 at 120, to the nearest pixel.
 TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
   const char* asked = std::getenv("SLOTMATE_TEST_DPI");
@@ -58,11 +59,7 @@ TEST_F(ProgramTest, BothWindowsScaleWithTheScreensDpi) {
   const std::tuple<platform::Control*, std::string, int, int, int, int> design[] = {
       {&main.lstGames, "", -15, -15, 5115, 3570},
       {&main.btnSelect, "&Select", 1755, 3570, 915, 315},  // on .25 and .5 at 120 dpi
-      {&main.btnAdd, "&Add", 2745, 3570, 705, 315},
-      {&main.btnChange, "&Change", 3435, 3570, 810, 315},
-      {&main.btnDel, "&Remove", 4230, 3570, 870, 315},
-      {&game.btnSave, "&Save", 1755, 1800, 1050, 405},
-      {&game.btnCancel, "&Cancel", 2865, 1800, 1050, 405}};
+      {&game.btnSave, "&Save", 1755, 1800, 1050, 405}};
   for (const auto& [control, caption, left, top, width, height] : design) {
     RECT r;
     GetWindowRect(HwndOf(*control), &r);
@@ -126,8 +123,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == 'a' ? 'A' : 0; });
   HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames),
        add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
-  main.lstGames.AddItems({"alpha", "beta"});
-  main.lstGames.AddItem("gamma");
+  main.lstGames.AddItems({"gamma", "beta"});
+  main.lstGames.AddItem("golf");
   main.lstGames.SetItem(1, "b\xE9ta");
   // A row the control refuses ("y" here) is not added, and throws.
   listProcedure = WNDPROC(SetWindowLongPtrW(list, GWLP_WNDPROC, LONG_PTR(&ListWithRoom)));
@@ -135,11 +132,14 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   EXPECT_ANY_THROW(main.lstGames.AddItems({"x", "y"}));
   EXPECT_ANY_THROW(main.lstGames.AddItem("y"));
   EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), main.lstGames.Count());
-  for (int row = 0; row < 3; ++row) {  // the control's own text, as others read it
-    char text[16] = {};
-    SendMessageA(list, LB_GETTEXT, row, LPARAM(text));
-    EXPECT_EQ(text, main.lstGames.Item(row));
-  }
+  char text[16] = "";  // the control's own text, as an ANSI reader reads it
+  SendMessageA(list, LB_GETTEXT, 1, LPARAM(text));
+  EXPECT_STREQ(text, "b\xE9ta");
+  // A Unicode reader (a screen reader, another program) reads a long row whole.
+  main.lstGames.SetItem(2, "g\xE9\x99" + std::string(3000, 'x'));
+  std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, 2, 0) + 1, L'?');
+  wide.resize(SendMessageW(list, LB_GETTEXT, 2, LPARAM(wide.data())));
+  EXPECT_EQ(wide, L"g\u00E9\u2122" + std::wstring(3000, L'x'));
   main.btnDel.SetFocus();  // while hidden: it takes the focus on show
   main.window.Show();
   EXPECT_TRUE(main.window.Visible());
@@ -152,7 +152,8 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
       {add, WM_SYSKEYDOWN, 'F', 1 | 1 << 29, "Alt+F "},
       {HwndOf(game.txtTitle), WM_KEYDOWN, VK_ESCAPE, 1, "cancel "},
       {code, WM_CHAR, 'a', 1, ""},
-      {list, WM_CHAR, 'G', 1, "row "},  // type-ahead: the next row starting with g
+      {list, WM_CHAR, 'G', 1, "row "},  // type-ahead, with none selected: the first g
+      {list, WM_CHAR, 'G', 1, "row "},  // then the next row starting with g
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), 0, "double-click "},
       {hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HwndOf(main.lblCredits)), STN_CLICKED),
        0, "credits "},
@@ -283,31 +284,80 @@ TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder)
                        true, fake.folder + "\\win.ini"));
 }
 
-// Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
-TEST_F(ProgramTest, TheListsTipShowsAShortenedRowWhole) {
-  const std::string shortened =
-      "SLUS-00067 Castlevania: Symphony of the Night\tC:\\c.mem";
-  main.lstGames.AddItems({"SLUS-00453 Game\tC:\\g.mem", shortened});
-  main.lstGames.SetToolTip("2 games listed");
-  HWND list = HwndOf(main.lstGames);
-  const int row = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  std::string tips;
-  for (int y : {row / 2, row * 3 / 2, row * 5}) {  // the rows, then below them
-    PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, y));
+// What `dc` shows inside `band`, but its edges: a string per pixel column,
+// '#' where a pixel is not the band's background (its colour inside the top
+// left corner), from the first column with ink to the last.
+std::string InkOf(HDC dc, RECT band) {
+  const COLORREF background = GetPixel(dc, band.left + 1, band.top + 1);
+  std::string ink;
+  for (int x = band.left + 1; x < band.right - 1; ++x) {
+    ink += '|';
+    for (int y = band.top + 1; y < band.bottom - 1; ++y)
+      ink += ".#"[GetPixel(dc, x, y) != background];
+  }
+  if (ink.find('#') == ink.npos) return "";
+  const auto first = ink.rfind('|', ink.find('#'));
+  return ink.substr(first, ink.find('|', ink.rfind('#')) - first);
+}
+
+// The list scrolled to its end, a row selected, printed: each row shown has
+// text, a shortened path ends with its file name. Over a shortened row the
+// tip is that row, title and path on a line each; elsewhere, the count.
+TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
+  const std::string card = "Crash Bandicoot.mem",
+                    path = "C:\\Memory Cards\\Naughty Dog\\" + card;
+  const auto title = [](int i) {
+    return "SCUS-9" + std::to_string(4900 + i) + " Crash " + std::to_string(i);
+  };
+  std::vector<std::string> rows;
+  for (int i = 0; i < 40; ++i) rows.push_back(title(i) + "\t" + path);
+  rows.push_back("SLUS-00453 Game\tC:\\g.mem");
+  main.lstGames.AddItems(rows);
+  main.lstGames.SetToolTip("41 games listed");
+  main.window.Show();
+  HWND list = HwndOf(main.lstGames),
+       tips = dynamic_cast<Win32Window&>(main.window).ToolTips();
+  SendMessageW(list, LB_SETTOPINDEX, rows.size(), 0);
+  const int top = int(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  SendMessageW(list, LB_SETCURSEL, top + 1, 0);
+  RECT client, row;
+  GetClientRect(list, &client);
+  HDC screen = GetDC(list), dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  SelectObject(dc, bitmap);
+  SendMessageW(list, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+  for (int shown = top; shown < int(rows.size()); ++shown) {
+    SendMessageW(list, LB_GETITEMRECT, shown, LPARAM(&row));
+    EXPECT_NE(InkOf(dc, row), "") << "row " << shown;
+  }
+  SendMessageW(list, LB_GETITEMRECT, top, LPARAM(&row));
+  const std::string drawn = InkOf(dc, row);
+  FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));  // the file name alone
+  SelectObject(dc, HGDIOBJ(SendMessageW(list, WM_GETFONT, 0, 0)));
+  DrawTextA(dc, card.c_str(), -1, &row, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  const std::string alone = InkOf(dc, row);
+  EXPECT_TRUE(!alone.empty() && drawn.ends_with(alone));
+  // A row shown whole may be wider than the list (Windows without a width: one line).
+  EXPECT_GT(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), client.right);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  ReleaseDC(list, screen);
+
+  std::string shownTips;
+  for (int under : {top, int(rows.size()) - 1}) {
+    SendMessageW(list, LB_GETITEMRECT, under, LPARAM(&row));
+    PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, row.top + 1));
     toolkit.PumpPending();
-    char text[128] = "";
+    char text[80] = "";  // the most a tip gives
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.hwnd = HwndOf(main.window);
     tool.uId = UINT_PTR(list);
     tool.lpszText = text;
-    SendMessageA(dynamic_cast<Win32Window&>(main.window).ToolTips(), TTM_GETTEXTA,
-                 sizeof text, LPARAM(&tool));
-    tips += text + "|"s;
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, LPARAM(&tool));
+    shownTips += text + "|"s;
   }
-  EXPECT_EQ(tips,
-            "2 games listed|SLUS-00067 Castlevania: Symphony of the Night\r\nC:\\c.mem|"
-            "2 games listed|");
+  EXPECT_EQ(shownTips, title(top) + "\r\n" + path + "|41 games listed|");
 }
 
 // While the tray menu is open its owner is in front, or a click elsewhere
