@@ -37,11 +37,22 @@ LRESULT CALLBACK ListWithRoom(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return CallWindowProcW(listProcedure, hwnd, message, wParam, lParam);
 }
 
+// The real dialogs; the file dialog's record is kept as it came back.
+struct SeenDialogs : Win32Dialogs {
+  using Win32Dialogs::Win32Dialogs;
+  platform::OpenFileNameRecord seen;
+  int ShowOpenFileDialog(platform::OpenFileNameRecord& record) override {
+    const int result = Win32Dialogs::ShowOpenFileDialog(record);
+    seen = record;
+    return result;
+  }
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
   Win32Toolkit toolkit;
-  Win32Dialogs dialogs{toolkit};
+  SeenDialogs dialogs{toolkit};
   platform::Platform platform{fake,    fake, fake, fake, fake,    fake,
                               dialogs, fake, fake, fake, toolkit, fake};
   formSlotmate main{platform};
@@ -235,15 +246,22 @@ TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
   KillTimer(nullptr, timer);
 }
 
-// What the user sees of the file dialog. The user then asks for a card that is
-// not there, closes the box that refuses it, which shows in front, and asks
-// for one that is there; anything still open then is cancelled.
+// What the user sees of the file dialog. The user clicks into the name box
+// and types a card that is not there, closes the box that refuses it, which
+// shows in front, and types one that is there; anything still open then is
+// cancelled.
 struct {
   int step = 0;
   HWND dialog = nullptr, owner = nullptr, nameBox = nullptr;
   std::string caption, folder;
   bool readOnlyBox = true, missingCardRefused = false;
 } browse;
+const std::string card = "C:\\windows\\win.ini";
+void ClickAndType(HWND box, const std::string& text) {
+  PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  for (char c : text) PostMessageA(box, WM_CHAR, WPARAM(c), 1);
+}
 void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   HWND front = FindWindowA("#32770", nullptr);
   char text[MAX_PATH] = "";
@@ -257,13 +275,14 @@ void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
       browse.folder = text;
       browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
       browse.nameBox = GetFocus();
-      SetWindowTextA(browse.nameBox, "no such card.mem");
+      ClickAndType(browse.nameBox, "no such card.mem");
       break;
     case 1:
       browse.missingCardRefused = front != browse.dialog;
-      SetWindowTextA(browse.nameBox, "win.ini");
       break;
     case 2:
+      SetWindowTextA(browse.nameBox, "");
+      ClickAndType(browse.nameBox, card);
       break;
     default:
       PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
@@ -272,15 +291,21 @@ void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageA(front, WM_COMMAND, IDOK, 0);
 }
 
+// The editor gets the path typed; the record's buffers come back whole, each
+// with the name the dialog wrote in it.
 TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder) {
   fake.folder = "C:\\windows";  // where the program is
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
   game.btnBrowse_Click();
   KillTimer(nullptr, timer);
+  const auto buffer = [](const std::string& name) {
+    return name + std::string(MAX_PATH - name.size(), '\0');
+  };
   EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
-                       browse.missingCardRefused, game.txtPath.Text()),
+                       browse.missingCardRefused, game.txtPath.Text(),
+                       dialogs.seen.lpstrFile, dialogs.seen.lpstrFileTitle),
             std::tuple("Select Memory Card"s, HwndOf(game.window), fake.folder, false,
-                       true, fake.folder + "\\win.ini"));
+                       true, card, buffer(card), buffer("win.ini")));
 }
 
 // Over a row drawn shortened the list's tip shows it whole; elsewhere, the count.
