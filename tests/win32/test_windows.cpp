@@ -37,7 +37,7 @@ LRESULT CALLBACK ListWithRoom(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return CallWindowProcW(listProcedure, hwnd, message, wParam, lParam);
 }
 
-// The real dialogs; the file dialog's record is kept as it came back.
+// The real dialogs; the file dialog's record as it came back.
 struct SeenDialogs : Win32Dialogs {
   using Win32Dialogs::Win32Dialogs;
   platform::OpenFileNameRecord seen;
@@ -246,10 +246,9 @@ TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
   KillTimer(nullptr, timer);
 }
 
-// What the user sees of the file dialog. The user clicks into the name box
-// and types a card that is not there, closes the box that refuses it, which
-// shows in front, and types one that is there; anything still open then is
-// cancelled.
+// What the user sees of the file dialog. The user then asks for a card that is
+// not there, closes the box that refuses it, which shows in front, and types
+// one that is there; anything still open then is cancelled.
 struct {
   int step = 0;
   HWND dialog = nullptr, owner = nullptr, nameBox = nullptr;
@@ -257,11 +256,6 @@ struct {
   bool readOnlyBox = true, missingCardRefused = false;
 } browse;
 const std::string card = "C:\\windows\\win.ini";
-void ClickAndType(HWND box, const std::string& text) {
-  PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  PostMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  for (char c : text) PostMessageA(box, WM_CHAR, WPARAM(c), 1);
-}
 void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   HWND front = FindWindowA("#32770", nullptr);
   char text[MAX_PATH] = "";
@@ -275,14 +269,15 @@ void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
       browse.folder = text;
       browse.readOnlyBox = IsWindowVisible(GetDlgItem(front, chx1));
       browse.nameBox = GetFocus();
-      ClickAndType(browse.nameBox, "no such card.mem");
+      SetWindowTextA(browse.nameBox, "no such card.mem");
       break;
     case 1:
       browse.missingCardRefused = front != browse.dialog;
-      break;
-    case 2:
       SetWindowTextA(browse.nameBox, "");
-      ClickAndType(browse.nameBox, card);
+      break;
+    case 2:  // a click into the box, then the keys
+      PostMessageA(browse.nameBox, WM_LBUTTONDOWN, 0, 0);
+      for (char c : card) PostMessageA(browse.nameBox, WM_CHAR, WPARAM(c), 0);
       break;
     default:
       PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
@@ -291,16 +286,12 @@ void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageA(front, WM_COMMAND, IDOK, 0);
 }
 
-// The editor gets the path typed; the record's buffers come back whole, each
-// with the name the dialog wrote in it.
 TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder) {
   fake.folder = "C:\\windows";  // where the program is
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
   game.btnBrowse_Click();
   KillTimer(nullptr, timer);
-  const auto buffer = [](const std::string& name) {
-    return name + std::string(MAX_PATH - name.size(), '\0');
-  };
+  const auto buffer = [](std::string name) { return name.resize(MAX_PATH), name; };
   EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
                        browse.missingCardRefused, game.txtPath.Text(),
                        dialogs.seen.lpstrFile, dialogs.seen.lpstrFileTitle),
