@@ -24,6 +24,9 @@ inline constexpr char kIdNotFound[] = "Game ID not found.";
 inline constexpr char kFileDialogMissing[] =
     "The system's file dialog (comdlg32.dll) could not be loaded. Type the memory "
     "card's path instead.";
+inline constexpr char kFileNameTooLong[] =
+    "The file name is too long: a memory card's full path can have at most 259 "
+    "characters. Choose a card with a shorter path.";
 
 // The key the game code box takes for a typed key: digits, Backspace and the
 // characters of "SLUS-", "SCES-", "SLPM-"... pass (their letters in upper

@@ -156,6 +156,10 @@ std::string formGame::OpenDialog(platform::Window& Form1, const std::string& Fil
         Form1.Handle(), platform_.process.Instance(), Filter, Title, InitDir);
     const int result = platform_.dialogs.ShowOpenFileDialog(record);
     if (result > 0) chosen = ChosenFile(record.lpstrFile);
+    // The player's choice would be dropped unexplained.
+    if (result == platform::kFileNameTooLong)
+      ShowMessage(entry::kFileNameTooLong,
+                  platform::kMbOk | platform::kMbIconInformation);
     // Browse would do nothing, unexplained; the player hears why once.
     if (result == platform::kNoFileDialog && !std::exchange(toldNoFileDialog_, true))
       ShowMessage(entry::kFileDialogMissing,

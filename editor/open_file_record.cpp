@@ -7,11 +7,7 @@
 namespace slotmate {
 namespace {
 
-std::string BlankBuffer() {
-  std::string buffer(kOpenFileBufferSize - 1, ' ');
-  buffer.push_back('\0');
-  return buffer;
-}
+std::string EmptyBuffer() { return std::string(kOpenFileBufferSize, '\0'); }
 
 }  // namespace
 
@@ -33,9 +29,9 @@ platform::OpenFileNameRecord MakeOpenFileRecord(platform::WindowHandle owner,
   record.hwndOwner = owner;
   record.hInstance = instance;
   record.lpstrFilter = DialogFilter(filter);
-  record.lpstrFile = BlankBuffer();
+  record.lpstrFile = EmptyBuffer();
   record.nMaxFile = kOpenFileBufferSize;
-  record.lpstrFileTitle = BlankBuffer();
+  record.lpstrFileTitle = EmptyBuffer();
   record.nMaxFileTitle = kOpenFileBufferSize;
   record.lpstrInitialDir = initialDir;
   record.lpstrTitle = title;

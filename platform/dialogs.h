@@ -16,15 +16,18 @@ inline constexpr std::uint32_t kMbDefButton2 = 0x100;
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
-// What the open-file dialog gives when it could not be loaded at all.
+// What the open-file dialog gives when it could not be loaded at all, and
+// when it refused the name chosen as longer than the file buffer.
 inline constexpr int kNoFileDialog = -1;
+inline constexpr int kFileNameTooLong = -2;
 
 // The size that asks for the Windows NT 4.00 form of OPENFILENAMEA: its size in
 // a 32-bit build. A 64-bit build hands the system that form's own, larger size.
 inline constexpr std::uint32_t kOpenFileName400Size = 76;
 
 // The fields of the OPENFILENAMEA record that the program fills; the text
-// buffers are held as strings of their full length, NULs included.
+// buffers are held as strings of their full length, NULs included, and are
+// handed over as they are (with no more room stated than the string has).
 struct OpenFileNameRecord {
   std::uint32_t lStructSize = 0;
   WindowHandle hwndOwner = 0;
@@ -51,8 +54,9 @@ class Dialogs {
                                const std::string& title,
                                const std::string& defaultText) = 0;
   // GetOpenFileNameA with the record; on success the chosen path is in
-  // lpstrFile. Returns the call's result (0 = cancelled or failed), or
-  // kNoFileDialog when the system's dialog could not be loaded.
+  // lpstrFile. Returns the call's result (0 = cancelled or failed),
+  // kFileNameTooLong when the name did not fit in lpstrFile, or kNoFileDialog
+  // when the system's dialog could not be loaded.
   virtual int ShowOpenFileDialog(OpenFileNameRecord& record) = 0;
 };
 

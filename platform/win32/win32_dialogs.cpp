@@ -1,5 +1,7 @@
 #include "platform/win32/win32_dialogs.h"
 
+#include <cderr.h>
+
 #include <algorithm>
 #include <cstddef>
 
@@ -9,13 +11,11 @@
 namespace slotmate::win32 {
 namespace {
 
-// A buffer of the record's full length (at least its stated maximum), with
-// a NUL at the end whatever the record holds.
-std::vector<char> TextBuffer(const std::string& text, std::uint32_t maxLength) {
-  std::vector<char> buffer(std::max<std::size_t>(text.size(), maxLength), '\0');
-  std::copy(text.begin(), text.end(), buffer.begin());
-  if (!buffer.empty()) buffer.back() = '\0';
-  return buffer;
+// The record's own buffer, written in place; the room stated is never more
+// than the buffer holds.
+char* Buffer(std::string& text) { return text.empty() ? nullptr : text.data(); }
+DWORD Room(const std::string& text, std::uint32_t stated) {
+  return DWORD(std::min<std::size_t>(stated, text.size()));
 }
 
 // The record's size for this build: the 4.00 form is 76 bytes in a 32-bit
@@ -31,28 +31,26 @@ const char* OrNull(const std::string& text) {
   return text.empty() ? nullptr : text.c_str();
 }
 
-}  // namespace
-
-OPENFILENAMEA ToOpenFileNameA(const platform::OpenFileNameRecord& record,
-                              std::vector<char>& fileBuffer,
-                              std::vector<char>& titleBuffer) {
-  fileBuffer = TextBuffer(record.lpstrFile, record.nMaxFile);
-  titleBuffer = TextBuffer(record.lpstrFileTitle, record.nMaxFileTitle);
+// The OPENFILENAMEA that GetOpenFileNameA gets for a record: the record's
+// size and flags as given, its filter byte for byte, its own file buffers.
+OPENFILENAMEA ToOpenFileNameA(platform::OpenFileNameRecord& record) {
   OPENFILENAMEA ofn{};
   ofn.lStructSize = NativeSize(record.lStructSize);
   ofn.hwndOwner = reinterpret_cast<HWND>(record.hwndOwner);
   ofn.hInstance = reinterpret_cast<HINSTANCE>(record.hInstance);
   // The filter holds NULs of its own; data() keeps every byte.
   ofn.lpstrFilter = record.lpstrFilter.empty() ? nullptr : record.lpstrFilter.data();
-  ofn.lpstrFile = fileBuffer.empty() ? nullptr : fileBuffer.data();
-  ofn.nMaxFile = record.nMaxFile;
-  ofn.lpstrFileTitle = titleBuffer.empty() ? nullptr : titleBuffer.data();
-  ofn.nMaxFileTitle = record.nMaxFileTitle;
+  ofn.lpstrFile = Buffer(record.lpstrFile);
+  ofn.nMaxFile = Room(record.lpstrFile, record.nMaxFile);
+  ofn.lpstrFileTitle = Buffer(record.lpstrFileTitle);
+  ofn.nMaxFileTitle = Room(record.lpstrFileTitle, record.nMaxFileTitle);
   ofn.lpstrInitialDir = OrNull(record.lpstrInitialDir);
   ofn.lpstrTitle = OrNull(record.lpstrTitle);
   ofn.Flags = record.Flags;
   return ofn;
 }
+
+}  // namespace
 
 int Win32Dialogs::ShowMessage(platform::WindowHandle owner, const std::string& text,
                               const std::string& title, std::uint32_t style) {
@@ -67,20 +65,22 @@ std::string Win32Dialogs::InputBox(platform::WindowHandle owner,
 }
 
 int Win32Dialogs::ShowOpenFileDialog(platform::OpenFileNameRecord& record) {
-  std::vector<char> file;
-  std::vector<char> title;
-  OPENFILENAMEA ofn = ToOpenFileNameA(record, file, title);
+  OPENFILENAMEA ofn = ToOpenFileNameA(record);
   // Loaded on first use, not imported: loading, the file dialog loads the
   // common controls, which load theme DLLs by name (see system_dlls.cpp).
+  static const HMODULE comdlg32 = LoadSystemDll("comdlg32.dll");
   using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+  using ExtendedErrorFn = DWORD(WINAPI*)();
   static const auto getOpenFileName =
-      DllFunction<GetOpenFileNameFn>(LoadSystemDll("comdlg32.dll"), "GetOpenFileNameA");
-  const int result =
-      getOpenFileName == nullptr ? platform::kNoFileDialog : getOpenFileName(&ofn) != 0;
-  // The buffers go back whole, NULs included, as the record holds them.
-  record.lpstrFile.assign(file.begin(), file.end());
-  record.lpstrFileTitle.assign(title.begin(), title.end());
-  return result;
+      DllFunction<GetOpenFileNameFn>(comdlg32, "GetOpenFileNameA");
+  static const auto extendedError =
+      DllFunction<ExtendedErrorFn>(comdlg32, "CommDlgExtendedError");
+  if (getOpenFileName == nullptr || extendedError == nullptr)
+    return platform::kNoFileDialog;
+  if (getOpenFileName(&ofn)) return 1;
+  // Windows refuses a typed name longer than the buffer; only this tells it
+  // apart from Cancel.
+  return extendedError() == FNERR_BUFFERTOOSMALL ? platform::kFileNameTooLong : 0;
 }
 
 }  // namespace slotmate::win32

@@ -4,20 +4,11 @@
 
 #include <commdlg.h>
 
-#include <vector>
-
 #include "platform/dialogs.h"
 
 namespace slotmate::win32 {
 
 class Win32Toolkit;
-
-// The OPENFILENAMEA that GetOpenFileNameA gets for a record: the record's
-// size and flags as given, its filter byte for byte, and file and title
-// buffers of the record's full length, which the buffers hold.
-OPENFILENAMEA ToOpenFileNameA(const platform::OpenFileNameRecord& record,
-                              std::vector<char>& fileBuffer,
-                              std::vector<char>& titleBuffer);
 
 class Win32Dialogs : public platform::Dialogs {
  public:

@@ -301,6 +301,7 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
   int ShowOpenFileDialog(OpenFileNameRecord& record) override {
     log.push_back("browse " + record.lpstrTitle + " from " + record.lpstrInitialDir);
     if (noSystemDlls) return kNoFileDialog;
+    if (chosenFile && chosenFile->size() >= record.nMaxFile) return kFileNameTooLong;
     record.lpstrFile = chosenFile.value_or("") + '\0';
     return chosenFile ? 1 : 0;
   }

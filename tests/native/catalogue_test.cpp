@@ -62,6 +62,8 @@ TEST(Commands, KeysAndButtons) {
                     ask = "box "s + entry::kCreateCardQuestion,
                     made = ", mkdir C:\\gt.mem, write C:\\gt.mem",
                     browse = "browse Select Memory Card from C:\\Slotmate, ",
+                    longest = std::string(259, 'x'),  // MAX_PATH with its NUL
+      tooLong = longest + 'x',
                     unmade = "The memory card could not be created:\r\nC:\\e\\slus.mem";
   // Unanswered, a question gets Enter: No to a removal, Yes to a new card.
   // clang-format off
@@ -83,8 +85,8 @@ TEST(Commands, KeysAndButtons) {
        opened + "boxes ||, tip 3 games listed, " + opened + "boxes ||, tip 3 games listed, hide"},
       {"double-click changes a row", in(edit, "select 0, in editor boxes; " + fill + "click Save, double-click row"),
        "select 0, " + opened + "boxes Game|SLUS-00453|C:\\g.mem, row 0 " + added},
-      {"Browse fills the path", in(edit, "select 1, in editor click Browse; boxes; choose  E:\\a b.mem ; click Browse; boxes, click Change"),
-       "select 1, " + opened + browse + "boxes G|SLUS-00453|, " + browse + "boxes G|SLUS-00453|E:\\a b.mem, closed"},
+      {"Browse fills the path", in(edit, "select 1, in editor choose  E:\\a b.mem ; click Browse; boxes; choose " + longest + "; click Browse; choose " + tooLong + "; click Browse; boxes, click Change"),
+       "select 1, " + opened + browse + "boxes G|SLUS-00453|E:\\a b.mem, " + browse + browse + "box " + entry::kFileNameTooLong + ", boxes G|SLUS-00453|" + longest + ", closed"},
       // A poll while the editor is open moves the selection; Save keeps to its row.
       {"Change saves the row, Add adds", in(edit, "select 1, in editor insert E:; tick; " + fill + "click Save, click Change, click Add"),
        "select 1, " + opened + "tick, poll E:, select 0, card C:\\g.mem, row 1 " + added + ", " + opened + "tick, poll E:, add " + added + ", tip 4 games listed"},

@@ -38,11 +38,22 @@ LRESULT CALLBACK ListWithRoom(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return CallWindowProcW(listProcedure, hwnd, message, wParam, lParam);
 }
 
+// The real dialogs; the file dialog's record as it came back.
+struct SeenDialogs : Win32Dialogs {
+  using Win32Dialogs::Win32Dialogs;
+  platform::OpenFileNameRecord seen;
+  int ShowOpenFileDialog(platform::OpenFileNameRecord& record) override {
+    const int result = Win32Dialogs::ShowOpenFileDialog(record);
+    seen = record;
+    return result;
+  }
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
   Win32Toolkit toolkit;
-  Win32Dialogs dialogs{toolkit};
+  SeenDialogs dialogs{toolkit};
   platform::Platform platform{fake,    fake, fake, fake, fake,    fake,
                               dialogs, fake, fake, fake, toolkit, fake};
   formSlotmate main{platform};
@@ -237,14 +248,15 @@ TEST_F(ProgramTest, EnterAnswersAQuestionWithItsDefaultButton) {
 }
 
 // What the user sees of the file dialog. The user then asks for a card that is
-// not there, closes the box that refuses it, which shows in front, and asks
-// for one that is there; anything still open then is cancelled.
+// not there, closes the box that refuses it, which shows in front, and types
+// one that is there; anything still open then is cancelled.
 struct {
   int step = 0;
   HWND dialog = nullptr, owner = nullptr, nameBox = nullptr;
   std::string caption, folder;
   bool readOnlyBox = true, missingCardRefused = false;
 } browse;
+const std::string card = "C:\\windows\\win.ini";
 void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
   HWND front = FindWindowA("#32770", nullptr);
   char text[MAX_PATH] = "";
@@ -262,9 +274,11 @@ void CALLBACK UseTheFileDialog(HWND, UINT, UINT_PTR, DWORD) {
       break;
     case 1:
       browse.missingCardRefused = front != browse.dialog;
-      SetWindowTextA(browse.nameBox, "win.ini");
+      SetWindowTextA(browse.nameBox, "");
       break;
-    case 2:
+    case 2:  // a click into the box, then the keys
+      PostMessageA(browse.nameBox, WM_LBUTTONDOWN, 0, 0);
+      for (char c : card) PostMessageA(browse.nameBox, WM_CHAR, WPARAM(c), 0);
       break;
     default:
       PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
@@ -278,10 +292,12 @@ TEST_F(ProgramTest, BrowseShowsTheFileDialogForExistingCardsInTheProgramsFolder)
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &UseTheFileDialog);
   game.btnBrowse_Click();
   KillTimer(nullptr, timer);
+  const auto buffer = [](std::string name) { return name.resize(MAX_PATH), name; };
   EXPECT_EQ(std::tuple(browse.caption, browse.owner, browse.folder, browse.readOnlyBox,
-                       browse.missingCardRefused, game.txtPath.Text()),
+                       browse.missingCardRefused, game.txtPath.Text(),
+                       dialogs.seen.lpstrFile, dialogs.seen.lpstrFileTitle),
             std::tuple("Select Memory Card"s, HwndOf(game.window), fake.folder, false,
-                       true, fake.folder + "\\win.ini"));
+                       true, card, buffer(card), buffer("win.ini")));
 }
 
 // What `dc` shows inside `band`, but its edges: a string per pixel column,
