@@ -46,7 +46,7 @@ while(NOT text STREQUAL "")
   string(SUBSTRING "${row}" ${tab} -1 ids)
   if(NOT ids MATCHES "^${id_form}( ${id_form})*$")
     refuse(${line} "expected disc IDs such as SLUS-00776 after the TAB, "
-                   "separated by single spaces; found \"${ids}\"")
+                   "separated by single spaces, found \"${ids}\"")
   endif()
   string(REPLACE " " ";" ids "${ids}")
   foreach(id IN LISTS ids)
