@@ -1,6 +1,7 @@
 #include "catalogue/disc_sets.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <iterator>
 
@@ -19,7 +20,7 @@ std::optional<std::uint32_t> Packed(std::string_view id) {
   if (id.size() != 10 || id[4] != '-') return std::nullopt;
   char prefix[4];
   for (int i = 0; i < 4; ++i)
-    prefix[i] = id[i] >= 'a' && id[i] <= 'z' ? id[i] - 'a' + 'A' : id[i];
+    prefix[i] = char(std::toupper(static_cast<unsigned char>(id[i])));
   const auto* place = std::find(std::begin(kPrefixes), std::end(kPrefixes),
                                 std::string_view(prefix, sizeof prefix));
   if (place == std::end(kPrefixes)) return std::nullopt;

@@ -162,7 +162,7 @@ TEST(DiscSets, TheBuiltInTableAgreesWithTheDataFile) {
         id.substr(0, 5) + std::to_string(100001 + stoi(id.substr(5))).substr(1);
     EXPECT_TRUE(all.contains(beside) || !GameOfDisc(lower(beside))) << beside;
   }
-  for (const std::string id : {"", "SLUS-0776", "SLUS_00776", "SLUS-0O776"}) {
+  for (const std::string id : {"", "SLUS-0776", "SLUS_00776", "SLPS-0201:"}) {
     EXPECT_EQ(GameOfDisc(id), std::nullopt) << id;
     EXPECT_FALSE(SameGame(id, id));
   }
