@@ -7,6 +7,8 @@ file(GLOB SLOTMATE_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(slotmate_tests ${SLOTMATE_NATIVE_TESTS})
 target_include_directories(slotmate_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(slotmate_tests PRIVATE slotmate_logic GTest::gtest_main)
+target_compile_definitions(slotmate_tests PRIVATE
+                           SLOTMATE_DISC_SETS_FILE="${CMAKE_SOURCE_DIR}/data/disc-sets.txt")
 gtest_discover_tests(slotmate_tests DISCOVERY_TIMEOUT 60)
 # The release script refuses a tree that is not its commit.
 add_test(NAME release_refuses_changes

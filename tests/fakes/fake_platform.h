@@ -346,6 +346,16 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
     return upper;
   }
+  // Code points below 256 as Latin-1; others, and invalid UTF-8, none.
+  std::optional<std::string> FromUtf8(std::string_view utf8) override {
+    std::string latin1;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+      const unsigned char c = utf8[i], next = i + 1 < utf8.size() ? utf8[i + 1] : 0;
+      if (c >= 0x80 && ((c & 0xFE) != 0xC2 || (next & 0xC0) != 0x80)) return std::nullopt;
+      latin1 += char(c < 0x80 ? c : (c & 3) << 6 | (utf8[++i] & 0x3F));
+    }
+    return latin1;
+  }
   std::unique_ptr<Window> NewWindow(const WindowSpec&) override {
     return std::make_unique<FakeWindow>(0x10000 + 0x10 * ++windowsMade, log, whileModal);
   }

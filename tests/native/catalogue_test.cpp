@@ -1,8 +1,11 @@
 // games.txt, and the main window's commands.
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 #include "catalogue/catalogue_line.h"
+#include "catalogue/disc_sets.h"
 #include "editor/entry_rules.h"
 #include "native/machine.h"
 
@@ -129,6 +132,43 @@ TEST(Commands, KeysAndButtons) {
        "hide" + saved + ", box The game list could not be saved to\r\n" + kGames +
        "\r\n\r\nAccess is denied., hide" + saved + ", hide, hide"}});
   // clang-format on
+}
+
+// Each line of the data file is a game of its own, found by each of its IDs in
+// any letter case, under its title; an ID in no line is in no game.
+TEST(DiscSets, TheBuiltInTableAgreesWithTheDataFile) {
+  auto lower = [](std::string id) {
+    std::ranges::transform(id, id.begin(), ::tolower);
+    return id;
+  };
+  std::ifstream file(SLOTMATE_DISC_SETS_FILE);
+  std::set<int> games;
+  std::set<std::string> all;
+  std::string line, previous;
+  while (std::getline(file, line)) {
+    if (line.starts_with('#')) continue;
+    std::istringstream ids(line.substr(line.find('\t') + 1));
+    const Rows discs{std::istream_iterator<std::string>(ids), {}};
+    const std::optional<int> game = GameOfDisc(discs.at(0));
+    ASSERT_TRUE(game) << line;
+    EXPECT_TRUE(games.insert(*game).second) << line;
+    EXPECT_EQ(GameTitle(*game), line.substr(0, line.find('\t')));
+    EXPECT_FALSE(SameGame(discs[0], previous));
+    for (const std::string& id : discs) EXPECT_TRUE(SameGame(discs[0], lower(id))) << id;
+    previous = discs[0];
+    all.insert(discs.begin(), discs.end());
+  }
+  ASSERT_FALSE(games.empty());
+  EXPECT_EQ(GameTitle(int(games.size())), "");
+  for (const std::string& id : all) {
+    const std::string beside =
+        id.substr(0, 5) + std::to_string(100001 + stoi(id.substr(5))).substr(1);
+    EXPECT_TRUE(all.contains(beside) || !GameOfDisc(lower(beside))) << beside;
+  }
+  for (const std::string id : {"", "SLUS-0776", "SLUS_00776", "SLPS-0201:"}) {
+    EXPECT_EQ(GameOfDisc(id), std::nullopt) << id;
+    EXPECT_FALSE(SameGame(id, id));
+  }
 }
 
 }  // namespace

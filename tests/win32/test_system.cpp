@@ -165,8 +165,14 @@ TEST(MediaTest, TheProgramsCommandsOnCdromFolders) {
   EXPECT_EQ(Send(folder, status), "failed");
 }
 
-TEST(LocaleTest, UpperCaseFollowsTheAnsiCodePage) {
-  EXPECT_EQ(Win32Locale().UpperCase("\xE9t\xE9"), "\xC9T\xC9");  // 1252: toupper misses é
+// The prefix's code page is 1252: toupper misses é, and Japanese has no form.
+TEST(LocaleTest, TextFollowsTheAnsiCodePage) {
+  ASSERT_EQ(GetACP(), 1252u);
+  Win32Locale locale;
+  EXPECT_EQ(locale.UpperCase("\xE9t\xE9"), "\xC9T\xC9");
+  EXPECT_EQ(locale.FromUtf8("Ressurrei\xC3\xA7\xC3\xA3o"), "Ressurrei\xE7\xE3o");
+  EXPECT_EQ(locale.FromUtf8("\xE3\x83\x95\xE3\x82\xA1"), std::nullopt);  // ファ
+  EXPECT_EQ(locale.FromUtf8("\xC4\x80"), std::nullopt);  // Ā, not its best fit A
 }
 
 using OwnedWindow = UniqueHandle<HWND, &DestroyWindow>;
