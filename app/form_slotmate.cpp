@@ -3,6 +3,7 @@
 #include "app/main_window_layout.h"
 #include "common/product.h"
 #include "editor/form_game.h"
+#include "watch/game_id.h"
 
 namespace slotmate {
 
@@ -12,6 +13,10 @@ formSlotmate::formSlotmate(platform::Platform& platform)
                 platform.tray,    platform.registry, platform.settings,
                 boxes_,           platform.desktop,  platform.files,
                 platform.process, platform.toolkit,  platform.locale},
+      watcher_(platform.media, platform.keyboard, platform.files),
+      switcher_(platform.registry, platform.desktop, platform.files),
+      newGames_(catalogue_, platform.files, platform.locale),
+      tray_(platform.tray),
       window_(platform.toolkit.NewWindow(layout::MainWindow())),
       window(*window_),
       btnSelect(window.AddButton(layout::BtnSelect())),
@@ -22,6 +27,7 @@ formSlotmate::formSlotmate(platform::Platform& platform)
       btnAdd(window.AddButton(layout::BtnAdd())),
       lblCredits(window.AddLabel(layout::LblCredits())),
       mnuMain(window.AddPopupMenu("mnuMain", layout::MnuMain())) {
+  lstGames.ShowRows(catalogueRows_);
   btnSelect.OnClick([this] { btnSelect_Click(); });
   Timer1.OnTimer([this] { Timer1_Timer(); });
   btnDel.OnClick([this] { btnDel_Click(); });
@@ -38,7 +44,7 @@ formSlotmate::formSlotmate(platform::Platform& platform)
   window.OnKeyDown([this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); });
   window.OnMouseMove([this](std::uint32_t lParam) { Form_MouseMove(lParam); });
   window.OnCloseRequest([this](platform::UnloadMode mode) { return Unload(mode); });
-  window.OnTaskbarCreated([this] { TaskbarCreated(); });
+  window.OnTaskbarCreated([this] { tray_.TaskbarCreated(); });
   window.OnMediaChange(
       [this](std::uint32_t units, bool arrived) { MediaChanged(units, arrived); });
 }
@@ -46,7 +52,10 @@ formSlotmate::formSlotmate(platform::Platform& platform)
 formSlotmate::~formSlotmate() = default;
 
 formGame& formSlotmate::GameEditor() {
-  if (!game_) game_ = std::make_unique<formGame>(platform_, *this);
+  if (!game_)
+    game_ = std::make_unique<formGame>(platform_, window, catalogue_, [this] {
+      return GetID(platform_.files, watcher_.CurrentDrive());
+    });
   return *game_;
 }
 

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "app/form_slotmate.h"
 #include "app/main_window_layout.h"
 #include "common/flag_guard.h"
@@ -19,8 +17,8 @@ constexpr std::uint32_t kRightButtonUp = 517;          // WM_RBUTTONUP
 // A tray notification. While one is being handled (its menu or an About box
 // opened from the menu is still open) every other is ignored.
 void formSlotmate::Form_MouseMove(std::uint32_t notification) {
-  if (InTrayEvent) return;
-  FlagGuard handling(InTrayEvent);
+  if (inTrayEvent_) return;
+  FlagGuard handling(inTrayEvent_);
   SkipOnFailure([&] {
     if (notification == kLeftButtonDoubleClick)
       ShowWindow();
@@ -70,7 +68,7 @@ void formSlotmate::Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMod
     // The close box only hides the window; the program lives on in the tray.
     Cancel = true;
     window.Hide();
-  } else if (UnloadMode == platform::UnloadMode::kProgram && DataChanged) {
+  } else if (UnloadMode == platform::UnloadMode::kProgram && catalogue_.Changed()) {
     // The save failed and the user was told. Ending anyway is theirs to choose;
     // staying keeps the rows for another try.
     Cancel = !AskDefaultNo("Do you want to end Slotmate without saving the game list?");
@@ -78,8 +76,7 @@ void formSlotmate::Form_QueryUnload(bool& Cancel, platform::UnloadMode UnloadMod
 }
 
 void formSlotmate::Form_Unload() {
-  // Also when the icon was never added; that failure means nothing.
-  SkipOnFailure([this] { platform_.tray.NotifyIcon(platform::kNimDelete, TrayIcon); });
+  tray_.Remove();
   SkipOnFailure([this] {
     WriteBoolSetting(platform_.settings, kSettingMinimized, !window.Visible());
   });
@@ -93,29 +90,6 @@ bool formSlotmate::Unload(platform::UnloadMode mode) {
   quitting_ = true;
   platform_.toolkit.Quit();
   return true;
-}
-
-// A balloon takes no focus from a game that is starting. With the icon hidden
-// ("Hidden") it comes back for the rest of the run, as Shift brings it back,
-// since a failure must not go unheard. What the shell refuses, or will not
-// show now (quiet hours, a full-screen game), is also shown in a box when the
-// player next opens the window: each failure once, the latest few.
-void formSlotmate::Warn(const std::string& text) {
-  if (TrayHidden) {
-    TrayHidden = false;
-    platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
-  }
-  if (platform_.tray.ShowBalloon(TrayIcon, kAppTitle, text)) return;
-  constexpr std::size_t kUntoldKept = 5;
-  if (std::find(untold_.begin(), untold_.end(), text) != untold_.end()) return;
-  if (untold_.size() == kUntoldKept) untold_.pop_front();
-  untold_.push_back(text);
-}
-
-void formSlotmate::TaskbarCreated() {
-  // The icons went with the old taskbar; bring ours back unless the user
-  // keeps it hidden.
-  if (!TrayHidden) platform_.tray.NotifyIcon(platform::kNimAdd, TrayIcon);
 }
 
 }  // namespace slotmate

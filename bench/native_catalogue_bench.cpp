@@ -8,8 +8,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/form_slotmate.h"
-#include "catalogue/catalogue_line.h"
+#include "catalogue/catalogue.h"
 #include "fakes/fake_platform.h"
 #include "sample_catalogue.h"
 
@@ -20,18 +19,15 @@ constexpr char kGames[] = "C:\\Slotmate\\games.txt";
 
 struct Loaded {
   fakes::FakeSystem fake;
-  std::unique_ptr<formSlotmate> form;
-  Loaded() {
-    fake.files[kGames] = bench::SampleCatalogueText();
-    form = std::make_unique<formSlotmate>(fake.platform);
-  }
+  Catalogue catalogue;
+  Loaded() { fake.files[kGames] = bench::SampleCatalogueText(); }
 };
 
 void BM_LoadGames(benchmark::State& state) {
   Loaded app;
   for (auto _ : state) {
-    app.form->LoadGames();
-    benchmark::DoNotOptimize(app.form->lstGames.Count());
+    app.catalogue.LoadGames(app.fake, kGames);
+    benchmark::DoNotOptimize(app.catalogue.Count());
   }
   state.SetBytesProcessed(state.iterations() *
                           std::int64_t(app.fake.files[kGames].size()));
@@ -52,10 +48,8 @@ BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
 // The switcher's lookup of an ID that is not catalogued: every row compared.
 void BM_ScanAllRows(benchmark::State& state) {
   Loaded app;
-  app.form->LoadGames();
-  app.fake.files["E:\\system.cnf"] = "BOOT = cdrom:\\SCES_999.99;1\r\n";
-  app.form->CurrentDrive = "E:";
-  for (auto _ : state) app.form->SwitchCard();
+  app.catalogue.LoadGames(app.fake, kGames);
+  for (auto _ : state) benchmark::DoNotOptimize(app.catalogue.Find("SCES-99999"));
 }
 BENCHMARK(BM_ScanAllRows)->Unit(benchmark::kMillisecond);
 
@@ -77,10 +71,10 @@ BENCHMARK(BM_PlainScan)->Unit(benchmark::kMillisecond);
 
 void BM_SaveGames(benchmark::State& state) {
   Loaded app;
-  app.form->LoadGames();
+  app.catalogue.LoadGames(app.fake, kGames);
   for (auto _ : state) {
-    app.form->DataChanged = true;
-    app.form->SaveGames();
+    app.catalogue.Replace(0, app.catalogue.Entry(0));
+    app.catalogue.SaveGames(app.fake, kGames);
   }
 }
 BENCHMARK(BM_SaveGames)->Unit(benchmark::kMillisecond);

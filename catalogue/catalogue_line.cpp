@@ -2,20 +2,21 @@
 
 #include <algorithm>
 
+#include "common/text.h"
+
 namespace slotmate {
 namespace {
 
-constexpr std::size_t kIdLength = 10;
 // The TAB must stand after the ID and its separating space (index 11 or
 // later, counting from 0) for the line to carry a title and a path.
 constexpr std::size_t kFirstTabWithFields = kIdLength + 1;
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+std::pair<std::string_view, std::string_view> ListColumns(std::string_view line) {
+  const auto tab = line.find('\t');
+  if (tab == line.npos) return {line, {}};
+  return {line.substr(0, tab), line.substr(tab + 1)};
 }
 
 CatalogueEntry ParseCatalogueLine(std::string_view line) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace slotmate {
@@ -25,8 +26,9 @@ CatalogueEntry ParseCatalogueLine(std::string_view line);
 std::string MakeCatalogueLine(std::string_view id, std::string_view title,
                               std::string_view cardPath);
 
-// Removes spaces (and only spaces) from both ends.
-std::string_view TrimBlanks(std::string_view text);
+// What the game list draws of a line: the ID and title, and the card path:
+// the text before and after its first TAB.
+std::pair<std::string_view, std::string_view> ListColumns(std::string_view line);
 
 // games.txt as rows: a line ends at CR LF or at a CR alone; an LF alone stays
 // in its row; the last line may lack its end.

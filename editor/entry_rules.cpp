@@ -4,16 +4,11 @@
 #include <array>
 #include <cctype>
 
+#include "common/text.h"
 #include "editor/pattern.h"
 
 namespace slotmate::entry {
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 }  // namespace
 
@@ -32,7 +27,7 @@ std::int16_t FilterCodeKey(std::int16_t keyAscii) {
 
 bool HasRegionCode(std::string_view id) {
   constexpr std::array<std::string_view, 4> kRegions = {"us-", "es-", "pm-", "ps-"};
-  std::string lower = Lower(id);
+  std::string lower = LowerAscii(std::string(id));
   return std::any_of(kRegions.begin(), kRegions.end(), [&](std::string_view region) {
     return lower.find(region) != std::string::npos;
   });
@@ -53,7 +48,7 @@ bool InvalidPath(std::string_view path) {
   std::size_t doubleSlash = path.find("\\\\");
   if (doubleSlash != std::string_view::npos && doubleSlash > 0) invalid = true;
   if (path.find(':') != 1) invalid = true;
-  if (!MatchesPattern(Lower(path), "?:\\*.mem")) invalid = true;
+  if (!MatchesPattern(LowerAscii(std::string(path)), "?:\\*.mem")) invalid = true;
   return invalid;
 }
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/form_slotmate.h"
-#include "catalogue/catalogue_line.h"
+#include "common/text.h"
 #include "common/product.h"
 #include "common/skip_on_failure.h"
 #include "editor/entry_rules.h"
@@ -35,9 +34,12 @@ void BlankLineBreaks(platform::TextBox& box) {
 
 }  // namespace
 
-formGame::formGame(platform::Platform& platform, formSlotmate& main)
+formGame::formGame(platform::Platform& platform, platform::Window& owner,
+                   const Catalogue& catalogue, std::function<std::string()> discId)
     : platform_(platform),
-      main_(main),
+      owner_(owner),
+      catalogue_(catalogue),
+      discId_(std::move(discId)),
       window_(platform.toolkit.NewWindow(layout::GameWindow())),
       window(*window_),
       btnGet(window.AddButton(layout::BtnGet())),
@@ -66,10 +68,15 @@ formGame::formGame(platform::Platform& platform, formSlotmate& main)
 
 formGame::~formGame() = default;
 
-void formGame::ShowModal() {
+std::optional<CatalogueEntry> formGame::Edit(const CatalogueEntry& entry) {
+  txtCode.SetText(entry.id);
+  txtPath.SetText(entry.cardPath);
+  txtTitle.SetText(entry.title);
+  saved_.reset();
   txtTitle.SetFocus();
-  window.ShowModal(main_.window);
+  window.ShowModal(owner_);
   ClearBoxes();
+  return std::exchange(saved_, std::nullopt);
 }
 
 void formGame::ClearBoxes() {
@@ -109,44 +116,18 @@ bool formGame::ValidateEntry() {
   // Blanks around the path count as bad characters: a good path has none to trim.
   if (InvalidPath(txtPath.Text())) return Refuse(entry::kInvalidCharacters, txtPath);
   const std::string path = txtPath.Text();
-  if (FileExists(path)) return true;
+  if (NonEmptyFileExists(platform_.files, path)) return true;
   if (auto failure = platform_.files.Length(path).failure)
     return Refuse(entry::CardNotExamined(path, *failure), txtPath);
 
   if (ShowMessage(entry::kCreateCardQuestion,
                   platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdYes)
-    CreateMemoryCard(path);
-  if (FileExists(path)) return true;
+    CreateMemoryCard(platform_.files, path);
+  if (NonEmptyFileExists(platform_.files, path)) return true;
   return Refuse(entry::kInvalidCard, txtPath);
 }
 
 bool formGame::InvalidPath(const std::string& path) { return entry::InvalidPath(path); }
-
-bool formGame::FileExists(const std::string& path) {
-  const auto length = platform_.files.Length(path).bytes;
-  return length && *length > 0;
-}
-
-// A card is only ever written where none is: one that appeared meanwhile is
-// kept, and counts as made. A card that cannot be written leaves no trace:
-// the folders made for it go again, and folders that were there before stay.
-bool formGame::CreateMemoryCard(const std::string& filename, std::string* why) {
-  auto& files = platform_.files;
-  std::vector<std::string> made;
-  try {
-    for (const std::string& folder : FoldersAbove(filename))
-      if (!files.FolderExists(folder)) made.push_back(folder);
-    // A folder that cannot be made shows up as a failed write below.
-    files.MakeSureDirectoryPathExists(filename);
-    const auto failure = files.CreateNew(filename, BlankMemoryCardImage());
-    if (!failure || FileExists(filename)) return true;
-    if (why) *why = *failure;
-  } catch (...) {
-  }
-  for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
-    SkipOnFailure([&] { files.RemoveEmptyFolder(*folder); });
-  return false;
-}
 
 std::string formGame::OpenDialog(platform::Window& Form1, const std::string& Filter,
                                  const std::string& Title, const std::string& InitDir) {
@@ -180,26 +161,21 @@ void formGame::btnCancel_Click() { window.Close(); }
 
 void formGame::btnSave_Click() {
   if (!ValidateEntry()) return;
-  main_.DataChanged = true;
-  std::string line = MakeCatalogueLine(txtCode.Text(), txtTitle.Text(), txtPath.Text());
-  if (InsertPos < 0)
-    main_.lstGames.AddItem(line);
-  else
-    main_.lstGames.SetItem(InsertPos, line);
+  saved_ = CatalogueEntry{txtCode.Text(), txtTitle.Text(), txtPath.Text()};
   window.Close();
 }
 
 void formGame::btnGet_Click() {
-  std::string id = main_.GetID();
+  std::string id = discId_();
   if (id.empty()) {
     ShowMessage(entry::kIdNotFound, platform::kMbOk | platform::kMbIconInformation);
     return;
   }
   txtCode.SetText(id);
   if (txtTitle.Text().empty())
-    txtTitle.SetText(entry::NewGameTitle(main_.lstGames.Count()));
+    txtTitle.SetText(entry::NewGameTitle(int(catalogue_.Count())));
   // A card that is already there is kept; otherwise one is named after the title.
-  if (FileExists(txtPath.Text())) return;
+  if (NonEmptyFileExists(platform_.files, txtPath.Text())) return;
   txtPath.SetText(entry::ProposedCardPath(txtTitle.Text()));
 }
 

@@ -1,44 +1,35 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "platform/platform.h"
 
 namespace slotmate {
 
-class formSlotmate;
-
-// The dialog that edits one catalogue entry. It owns only InsertPos and its
-// boxes; on Save it writes the entry's line straight into the main window's
-// list and marks the catalogue as changed.
+// The dialog that edits one catalogue entry and hands it back; Get it! reads
+// the ID of the disc in the drive through `discId`.
 class formGame {
  public:
-  formGame(platform::Platform& platform, formSlotmate& main);
+  formGame(platform::Platform& platform, platform::Window& owner,
+           const Catalogue& catalogue, std::function<std::string()> discId);
   ~formGame();
   formGame(const formGame&) = delete;
   formGame& operator=(const formGame&) = delete;
 
-  // Negative: Save appends a new row; 0 or more: the row Save replaces.
-  int InsertPos = -1;
-
-  // Shows the dialog modally over the main window; returns when it closed.
-  // The boxes start empty unless the caller filled them before.
-  void ShowModal();
-
-  // Writes a blank memory card at `filename`, creating its folders first,
-  // unless a card is there. True when a card is there afterwards; false on
-  // failure, with the system's reason in `why` when it gave one, and shows
-  // nothing.
-  bool CreateMemoryCard(const std::string& filename, std::string* why = nullptr);
+  // Shows the dialog modally over its owner with `entry` in its boxes (a new
+  // game's are empty); returns the entry saved, or nothing when cancelled.
+  std::optional<CatalogueEntry> Edit(const CatalogueEntry& entry);
 
   std::string OpenDialog(platform::Window& Form1, const std::string& Filter,
                          const std::string& Title, const std::string& InitDir);
 
   bool ValidateEntry();
   bool InvalidPath(const std::string& path);
-  bool FileExists(const std::string& path);
 
   void txtTitle_GotFocus();
   void txtPath_GotFocus();
@@ -51,7 +42,10 @@ class formGame {
 
  private:
   platform::Platform& platform_;
-  formSlotmate& main_;
+  platform::Window& owner_;
+  const Catalogue& catalogue_;
+  std::function<std::string()> discId_;
+  std::optional<CatalogueEntry> saved_;
   std::unique_ptr<platform::Window> window_;
   bool toldNoFileDialog_ = false;  // that Browse has no dialog to open
 

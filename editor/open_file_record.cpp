@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/catalogue_line.h"
+#include "common/text.h"
 
 namespace slotmate {
 namespace {

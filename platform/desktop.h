@@ -27,6 +27,8 @@ class Desktop {
   // or else one whose caption begins with it; false when there is none or
   // it could not be activated.
   virtual bool ActivateWindowByCaption(const std::string& caption) = 0;
+  // Whether such a window is open, without bringing it to the front.
+  virtual bool WindowWithCaptionExists(const std::string& caption) = 0;
   // Queues the key events for the window with the keyboard focus and
   // returns without waiting for them to be processed.
   virtual void SendKeys(const std::vector<KeyEvent>& keys) = 0;

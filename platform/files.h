@@ -49,3 +49,14 @@ class Files {
 };
 
 }  // namespace slotmate::platform
+
+namespace slotmate {
+
+// A file at `path` that holds at least one byte: how a memory card or a boot
+// file is recognised. False for a missing or empty file and on any failure.
+inline bool NonEmptyFileExists(platform::Files& files, const std::string& path) {
+  const auto length = files.Length(path).bytes;
+  return length && *length > 0;
+}
+
+}  // namespace slotmate

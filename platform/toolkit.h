@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -108,18 +109,28 @@ class TextBox : public Control {
   virtual void OnKeyPress(std::function<void(std::int16_t& keyAscii)> handler) = 0;
 };
 
+// The rows a list box shows, kept by the program: the list holds none of
+// their text, and asks for it when it draws a row, is read or types ahead.
+class ListRows {
+ public:
+  virtual ~ListRows() = default;
+  virtual std::size_t Count() const = 0;
+  // The row as one line of text; valid until the rows change.
+  virtual const std::string& Line(std::size_t row) const = 0;
+  // What is drawn of the row at the left and at the right.
+  virtual std::pair<std::string_view, std::string_view> Columns(std::size_t row) const = 0;
+};
+
+// A view of rows kept by the program. The program tells it how they changed.
 class ListBox : public Control {
  public:
-  virtual int Count() const = 0;
-  virtual std::string Item(int index) const = 0;
-  // All rows in order, without copying them; valid until the rows change.
-  virtual const std::vector<std::string>& Items() const = 0;
-  virtual void AddItem(const std::string& item) = 0;
-  // Appends many rows at once, without redrawing between them.
-  virtual void AddItems(std::vector<std::string> items) = 0;
-  virtual void SetItem(int index, const std::string& item) = 0;
-  virtual void RemoveItem(int index) = 0;
-  virtual void Clear() = 0;
+  // Shows all of `rows`, which outlive the list, anew, with none selected.
+  // Throws when the control refuses rows (no room left); it then shows none.
+  virtual void ShowRows(const ListRows& rows) = 0;
+  // A row was added after the last; throws when the control refuses it.
+  virtual void RowAdded() = 0;
+  virtual void RowChanged(int index) = 0;
+  virtual void RowRemoved(int index) = 0;
   // The selected row, or -1.
   virtual int ListIndex() const = 0;
   // Selects a row (-1 clears the selection); the click handler runs as it

@@ -1,7 +1,7 @@
 #include "registry/settings.h"
 
 #include <algorithm>
-#include <cctype>
+#include "common/text.h"
 
 namespace slotmate {
 namespace {
@@ -21,9 +21,7 @@ bool IsNonZeroNumber(const std::string& text) {
 
 bool ReadBoolSetting(platform::SettingsStore& store, const std::string& key) {
   std::string text = store.Read(kApplication, kSection, key, "False");
-  std::string lower = text;
-  for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return lower == "true" || IsNonZeroNumber(text);
+  return LowerAscii(text) == "true" || IsNonZeroNumber(text);
 }
 
 bool WriteBoolSetting(platform::SettingsStore& store, const std::string& key,

@@ -1,8 +1,7 @@
-#include <algorithm>
-#include <cctype>
+#include "watch/card_switcher.h"
 
-#include "app/form_slotmate.h"
-#include "catalogue/catalogue_line.h"
+#include "catalogue/disc_sets.h"
+#include "common/text.h"
 #include "registry/set_key_value.h"
 #include "watch/key_string.h"
 
@@ -14,61 +13,37 @@ constexpr char kEmulatorCaption[] = "Connectix Virtual Game Station";
 // card that the registry now names.
 constexpr char kEmulatorKeys[] = "~%(E){Up}~~";
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) ==
-                  std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
 }  // namespace
 
-void formSlotmate::SwitchCard() {
-  std::string id = GetID();
-  if (id.empty()) return;
-  const std::vector<std::string>& rows = lstGames.Items();
-  for (RetVal = 0; RetVal < std::int32_t(rows.size()); ++RetVal) {
-    std::string_view rowId = std::string_view(rows[RetVal]).substr(0, 10);
-    if (EqualIgnoringCase(rowId, id)) {
-      lstGames.SetListIndex(RetVal);
-      if (!ApplyCard()) {
-        const CatalogueEntry entry = ParseCatalogueLine(rows[RetVal]);
-        Warn(entry.title + " (" + entry.id + "): no memory card at\r\n" +
-             (entry.cardPath.empty() ? "(no path in the game list)" : entry.cardPath) +
-             "\r\n\r\nThe emulator keeps the card it had. Select in the game list offers "
-             "to create it.");
-      }
-      return;
-    }
-  }
-  if (AddingNewGames()) AddNewGame(id);
-}
-
-bool formSlotmate::ApplyCard() {
-  if (lstGames.ListIndex() < 0) return false;
-  const std::string card = GetCardPath();
-  if (!FileExists(card)) return false;
+CardSwitcher::Applied CardSwitcher::ApplyCard(const std::string& card,
+                                              std::string_view id) {
+  if (!NonEmptyFileExists(files_, card)) return Applied::kNoCard;
   // The registry first: the keys below make the emulator read it. Without
   // it they would make the emulator take up the previous game's card.
-  if (!SetKeyValue(platform_.registry, platform::kHkeyCurrentUser, kMemoryCardsKey,
-                   platform::kRegSz, kBank0Slot0, card)) {
-    const std::string text =
-        std::string(
-            "The emulator's memory card setting could not be written:\r\n"
-            "HKEY_CURRENT_USER\\") +
-        kMemoryCardsKey + "\r\n" + kBank0Slot0 +
-        "\r\n\r\nThe emulator keeps the card it had.";
-    // A poll tells without a box: one would stop the watcher while it waits.
-    polling_ ? Warn(text) : Inform(text);
-    return true;
-  }
-  if (platform_.desktop.ActivateWindowByCaption(kEmulatorCaption)) {
+  if (!SetKeyValue(registry_, platform::kHkeyCurrentUser, kMemoryCardsKey,
+                   platform::kRegSz, kBank0Slot0, card))
+    return Applied::kNotWritten;
+  lastDisc_ = id;
+  if (desktop_.ActivateWindowByCaption(kEmulatorCaption)) {
     static const auto keys = ParseKeyString(kEmulatorKeys);
-    if (keys) platform_.desktop.SendKeys(*keys);
+    if (keys) desktop_.SendKeys(*keys);
     nudgedEmulator_ = true;
   }
-  return true;
+  return Applied::kSwitched;
+}
+
+std::optional<CardSwitcher::Switch> CardSwitcher::SwitchCard(
+    const Catalogue& catalogue, std::string_view id,
+    const std::function<void(std::size_t)>& showSelected) {
+  const auto entry = catalogue.Find(id);
+  if (!entry) return std::nullopt;
+  showSelected(*entry);
+  if (!EqualIgnoringCase(id, lastDisc_) && SameGame(id, lastDisc_) &&
+      desktop_.WindowWithCaptionExists(kEmulatorCaption)) {
+    lastDisc_ = id;
+    return Switch{*entry, Applied::kSameGame};
+  }
+  return Switch{*entry, ApplyCard(catalogue.GetCardPath(*entry), id)};
 }
 
 }  // namespace slotmate

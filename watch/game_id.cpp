@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/form_slotmate.h"
+#include "common/text.h"
 
 namespace slotmate {
 namespace {
@@ -12,13 +12,11 @@ namespace {
 // worth reading.
 constexpr std::size_t kBootFileReadLimit = 64 * 1024;
 
-char Upper(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
-
 std::size_t FindIgnoringCase(std::string_view text, std::string_view what,
                              std::size_t from = 0) {
   auto it =
       std::search(text.begin() + std::min(from, text.size()), text.end(), what.begin(),
-                  what.end(), [](char a, char b) { return Upper(a) == Upper(b); });
+                  what.end(), [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
   return it == text.end() ? std::string_view::npos : std::size_t(it - text.begin());
 }
 
@@ -58,13 +56,13 @@ std::string GameIdFromBootLine(std::string_view line) {
   id.push_back('-');
   id.append(Piece(line, p + 5, 3));
   id.append(Piece(line, p + 9, 2));
-  std::transform(id.begin(), id.end(), id.begin(), Upper);
+  std::transform(id.begin(), id.end(), id.begin(), [](char c) { return UpperAscii(c); });
   return id;
 }
 
-std::string formSlotmate::GetID() {
+std::string GetID(platform::Files& files, const std::string& drive) {
   // A boot file that cannot be read whole names no game.
-  auto text = platform_.files.Read(CurrentDrive + "\\system.cnf", kBootFileReadLimit);
+  auto text = files.Read(drive + "\\system.cnf", kBootFileReadLimit);
   if (text.failure) return "";
   return GameIdFromBootLine(FirstTextLine(text.bytes));
 }

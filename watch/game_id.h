@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
+
 namespace slotmate {
 
 // The first line of a text: it ends at a CR (alone or before an LF); an LF
@@ -13,5 +15,9 @@ std::string_view FirstTextLine(std::string_view text);
 // "BOOT = cdrom:\SLUS_004.53;1"; empty when the line has no "cdrom:" or no S
 // in the boot executable's name and after it.
 std::string GameIdFromBootLine(std::string_view line);
+
+// The game ID of the disc in `drive` ("E:"), from its boot file; empty when
+// the drive holds no disc, or the disc no boot file that names a game.
+std::string GetID(platform::Files& files, const std::string& drive);
 
 }  // namespace slotmate

@@ -45,14 +45,6 @@ void SetControlToolTip(Win32Window& window, HWND control, const std::string& tex
                reinterpret_cast<LPARAM>(&tool));
 }
 
-// The ID and title, then the card path: the text before and after the row's
-// first TAB.
-std::pair<std::string_view, std::string_view> SplitRow(std::string_view row) {
-  const auto tab = row.find('\t');
-  if (tab == row.npos) return {row, {}};
-  return {row.substr(0, tab), row.substr(tab + 1)};
-}
-
 // The first character of `text`, in capitals, as UTF-16.
 wchar_t FirstCapital(std::string_view text) {
   wchar_t first = 0;
@@ -213,13 +205,13 @@ LRESULT CALLBACK Win32ListBox::Procedure(HWND hwnd, UINT message, WPARAM wParam,
 // gets Wine's fixed 512-byte buffer, which a long row overruns. ANSI callers
 // get the text converted by the system. (Wine's conversion of an ANSI
 // LB_GETTEXT sent from inside this process has a fixed buffer too; the
-// program reads its rows from rows_, never so.)
+// program reads its rows from its own, never so.)
 LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case LB_GETTEXTLEN:
-      return wParam < rows_.size() ? CopyRowText(wParam, nullptr) : LB_ERR;
+      return wParam < WPARAM(Count()) ? CopyRowText(wParam, nullptr) : LB_ERR;
     case LB_GETTEXT:
-      if (wParam >= rows_.size() || lParam == 0) return LB_ERR;
+      if (wParam >= WPARAM(Count()) || lParam == 0) return LB_ERR;
       return CopyRowText(wParam, reinterpret_cast<wchar_t*>(lParam));
     case WM_CHAR:
       SelectNextStartingWith(wParam);
@@ -232,7 +224,7 @@ LRESULT Win32ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 // The row's text in UTF-16, from the ANSI code page, with its NUL; its length
 // alone when `buffer` is null.
 LRESULT Win32ListBox::CopyRowText(WPARAM index, wchar_t* buffer) const {
-  const std::string& row = rows_[index];
+  const std::string& row = rows_->Line(index);
   const int length = MultiByteToWideChar(CP_ACP, 0, row.data(), int(row.size()), buffer,
                                          buffer ? INT_MAX : 0);
   if (buffer) buffer[length] = L'\0';
@@ -250,7 +242,7 @@ void Win32ListBox::SelectNextStartingWith(WPARAM character) {
   const int from = ListIndex();  // -1 with none selected
   for (int step = 1; step <= count; ++step) {
     const int row = (from + step) % count;
-    if (FirstCapital(rows_[row]) == typed) {
+    if (FirstCapital(rows_->Line(std::size_t(row))) == typed) {
       SendMessageW(hwnd_, LB_SETCURSEL, WPARAM(row), 0);
       SendMessageW(GetParent(hwnd_), WM_COMMAND,
                    MAKEWPARAM(GetDlgCtrlID(hwnd_), LBN_SELCHANGE),
@@ -268,67 +260,60 @@ void Win32ListBox::CheckTaken(LRESULT result) {
   if (result < 0) throw std::runtime_error("the list took no row");  // LB_ERR(SPACE)
 }
 
+int Win32ListBox::Count() const {
+  return rows_ ? int(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)) : 0;
+}
+
 void Win32ListBox::SetText(const std::string& text) {
-  auto row = std::find(rows_.begin(), rows_.end(), text);
-  if (row != rows_.end()) SetListIndex(int(row - rows_.begin()));
+  for (int row = 0; row < Count(); ++row)
+    if (rows_->Line(std::size_t(row)) == text) return SetListIndex(row);
 }
 
-std::string Win32ListBox::Item(int index) const {
-  return index >= 0 && index < Count() ? rows_[index] : std::string();
+std::string Win32ListBox::Text() const {
+  const int row = ListIndex();
+  return row >= 0 ? rows_->Line(std::size_t(row)) : std::string();
 }
 
-// Every change of the rows goes through these few methods, which change
-// rows_ and the control's rows together. A row the control refuses (no room
-// left) changes neither, and throws.
-void Win32ListBox::AddItem(const std::string& item) {
-  rows_.reserve(rows_.size() + 1);
-  CheckTaken(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("")));
-  rows_.push_back(item);
-}
-
-// A whole catalogue at once, unredrawn until the last row.
-void Win32ListBox::AddItems(std::vector<std::string> items) {
-  rows_.reserve(rows_.size() + items.size());
-  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(hwnd_, LB_INITSTORAGE, WPARAM(items.size()), LPARAM(items.size() * 2));
+// All the rows at once, unredrawn until the last. A row refused takes the
+// rows added before it out again.
+void Win32ListBox::ShowRows(const platform::ListRows& rows) {
+  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+  rows_ = &rows;
+  const std::size_t count = rows.Count();
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, LB_INITSTORAGE, WPARAM(count), LPARAM(count * 2));
   // Straight to the procedure: under Wine a message per row costs more than
   // the list itself.
   const auto procedure =
       reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
   LRESULT taken = 0;
-  for (std::size_t i = 0; i < items.size() && taken >= 0; ++i)
+  for (std::size_t i = 0; i < count && taken >= 0; ++i)
     taken =
         CallWindowProcW(procedure, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
-  // A refused row takes the rows added before it out again.
-  for (auto row = SendMessageA(hwnd_, LB_GETCOUNT, 0, 0); taken < 0 && row-- > Count();)
-    SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(row), 0);
-  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  if (taken < 0) SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
   CheckTaken(taken);
-  std::move(items.begin(), items.end(), std::back_inserter(rows_));
 }
 
-// The control's row stays; only its text, kept here, changes.
-void Win32ListBox::SetItem(int index, const std::string& item) {
+void Win32ListBox::RowAdded() {
+  CheckTaken(SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"")));
+}
+
+// The control's row stays; only the text it is drawn from changed.
+void Win32ListBox::RowChanged(int index) {
   CheckRow(index);
-  rows_[index] = item;
   RECT row;
-  if (SendMessageA(hwnd_, LB_GETITEMRECT, WPARAM(index),
+  if (SendMessageW(hwnd_, LB_GETITEMRECT, WPARAM(index),
                    reinterpret_cast<LPARAM>(&row)) != LB_ERR)
     InvalidateRect(hwnd_, &row, TRUE);
 }
 
-void Win32ListBox::RemoveItem(int index) {
+void Win32ListBox::RowRemoved(int index) {
   CheckRow(index);
   const bool wasSelected = ListIndex() == index;
-  rows_.erase(rows_.begin() + index);
-  SendMessageA(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
-  if (wasSelected) SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(-1), 0);
-}
-
-void Win32ListBox::Clear() {
-  SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
-  rows_.clear();
+  SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
+  if (wasSelected) SendMessageW(hwnd_, LB_SETCURSEL, WPARAM(-1), 0);
 }
 
 int Win32ListBox::ListIndex() const {
@@ -362,15 +347,15 @@ Win32ListBox::Columns Win32ListBox::ColumnsOf(const RECT& row) const {
           {middle, row.top, row.right - kTextMargin, row.bottom}};
 }
 
-// Draws one row (from rows_) in the selection's colours when selected. A
+// Draws one row (from the program's) in the selection's colours when selected. A
 // title that does not fit loses its end, a card path its middle, so that the
 // file name stays.
 void Win32ListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT area = item.rcItem;
   FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  if (item.itemID < rows_.size()) {
-    const auto [title, path] = SplitRow(rows_[item.itemID]);
+  if (item.itemID < UINT(Count())) {
+    const auto [title, path] = rows_->Columns(item.itemID);
     Columns columns = ColumnsOf(area);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC,
@@ -393,18 +378,18 @@ void Win32ListBox::OnMouseMove(LPARAM position) {
                       ? int(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)) + y / height
                       : -1;
   std::string tip = toolTip_;
-  if (row >= 0 && row < Count() && IsShortened(rows_[row])) {
-    const auto [title, path] = SplitRow(rows_[row]);
+  if (row >= 0 && row < Count() && IsShortened(std::size_t(row))) {
+    const auto [title, path] = rows_->Columns(std::size_t(row));
     tip = std::string(title) + "\r\n" + std::string(path);
   }
   if (tip != shownTip_) SetControlToolTip(window_, hwnd_, shownTip_ = tip, false);
 }
 
-bool Win32ListBox::IsShortened(std::string_view row) const {
+bool Win32ListBox::IsShortened(std::size_t row) const {
   RECT client;
   GetClientRect(hwnd_, &client);
   const Columns columns = ColumnsOf(client);
-  const auto [title, path] = SplitRow(row);
+  const auto [title, path] = rows_->Columns(row);
   HDC dc = GetDC(hwnd_);
   HGDIOBJ previous =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));

@@ -125,16 +125,12 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
   Win32ListBox& operator=(const Win32ListBox&) = delete;
   // The list's text is its selected row.
   void SetText(const std::string& text) override;
-  std::string Text() const override { return Item(ListIndex()); }
+  std::string Text() const override;
 
-  int Count() const override { return int(rows_.size()); }
-  std::string Item(int index) const override;
-  const std::vector<std::string>& Items() const override { return rows_; }
-  void AddItem(const std::string& item) override;
-  void AddItems(std::vector<std::string> items) override;
-  void SetItem(int index, const std::string& item) override;
-  void RemoveItem(int index) override;
-  void Clear() override;
+  void ShowRows(const platform::ListRows& rows) override;
+  void RowAdded() override;
+  void RowChanged(int index) override;
+  void RowRemoved(int index) override;
   int ListIndex() const override;
   void SetListIndex(int index) override;
   void SetToolTip(const std::string& text) override;
@@ -159,16 +155,18 @@ class Win32ListBox : public ControlOf<platform::ListBox> {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT CopyRowText(WPARAM index, wchar_t* buffer) const;
   void SelectNextStartingWith(WPARAM character);
-  // Whether the row's title or card path is wider than its column.
-  bool IsShortened(std::string_view row) const;
+  // The rows the control holds, as many as the program's.
+  int Count() const;
+  // Whether the row's left or right text is wider than its column.
+  bool IsShortened(std::size_t row) const;
   void CheckRow(int index) const;
   // Throws when the control refused a row (LB_ERR, LB_ERRSPACE: below 0).
   static void CheckTaken(LRESULT result);
 
-  // The rows, kept once: the control holds an empty text for each, and its
-  // text is read from here (LB_GETTEXT, LB_GETTEXTLEN), by this program, by
+  // The rows, kept once, by the program: the control holds an empty text for
+  // each, and its text is read from here (LB_GETTEXT, LB_GETTEXTLEN), by
   // screen readers and by other programs alike.
-  std::vector<std::string> rows_;
+  const platform::ListRows* rows_ = nullptr;
   WNDPROC listProcedure_ = nullptr;
   std::string toolTip_;
   std::string shownTip_;  // toolTip_, or the row under the mouse whole

@@ -75,14 +75,22 @@ bool BringToFront(HWND window) {
   return accepted || GetForegroundWindow() == window;
 }
 
+HWND WindowByCaption(const std::string& caption) {
+  if (caption.empty()) return nullptr;
+  CaptionSearch search{caption};
+  EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&search));
+  return search.exact != nullptr ? search.exact : search.prefix;
+}
+
 }  // namespace
 
 bool Win32Desktop::ActivateWindowByCaption(const std::string& caption) {
-  if (caption.empty()) return false;
-  CaptionSearch search{caption};
-  EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&search));
-  const HWND found = search.exact != nullptr ? search.exact : search.prefix;
+  const HWND found = WindowByCaption(caption);
   return found != nullptr && BringToFront(found);
+}
+
+bool Win32Desktop::WindowWithCaptionExists(const std::string& caption) {
+  return WindowByCaption(caption) != nullptr;
 }
 
 std::vector<KeyInput> KeyInputsFor(const std::vector<platform::KeyEvent>& keys) {

@@ -10,6 +10,7 @@ namespace slotmate::win32 {
 class Win32Desktop : public platform::Desktop {
  public:
   bool ActivateWindowByCaption(const std::string& caption) override;
+  bool WindowWithCaptionExists(const std::string& caption) override;
   void SendKeys(const std::vector<platform::KeyEvent>& keys) override;
   void ShellOpen(platform::WindowHandle owner, const std::string& verb,
                  const std::string& file) override;

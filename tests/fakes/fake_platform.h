@@ -28,7 +28,7 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   Log& log;
   bool enabled = true;
   int index = -1;
-  std::vector<std::string> items;     // the rows of a list
+  const ListRows* rows = nullptr;     // what a list shows
   std::vector<bool> checks;           // the items of a menu
   std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
   std::function<void(std::int16_t&)> keyPress;
@@ -60,29 +60,18 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   int SelectionLength() const override { return 0; }
   void OnGotFocus(Handler h) override { on["focus"] = h; }
   void OnKeyPress(std::function<void(std::int16_t&)> h) override { keyPress = h; }
-  int Count() const override { return int(items.size()); }
-  std::string Item(int i) const override { return items.at(i); }
-  const std::vector<std::string>& Items() const override { return items; }
-  void AddItem(Str item) override {
-    log.push_back("add " + item);
-    items.push_back(item);
+  void ShowRows(const ListRows& shown) override {
+    rows = &shown;
+    index = -1;
   }
-  void AddItems(std::vector<std::string> more) override {
-    items.insert(items.end(), more.begin(), more.end());
+  void RowAdded() override { log.push_back("add " + rows->Line(rows->Count() - 1)); }
+  void RowChanged(int i) override {
+    log.push_back("row " + std::to_string(i) + " " + rows->Line(std::size_t(i)));
   }
-  void SetItem(int i, Str s) override {
-    log.push_back("row " + std::to_string(i) + " " + s);
-    items.at(i) = s;
-  }
-  void RemoveItem(int i) override {
+  void RowRemoved(int i) override {
     log.push_back("remove " + std::to_string(i));
-    items.erase(items.begin() + i);
     if (index == i) index = -1;
     if (index > i) --index;
-  }
-  void Clear() override {
-    items.clear();
-    index = -1;
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override {
@@ -310,6 +299,10 @@ struct FakeSystem : Drives, MediaControl, Keyboard, Tray, Registry, SettingsStor
     if (std::none_of(windows.begin(), windows.end(), found)) return false;
     log.push_back("activate");
     return true;
+  }
+  bool WindowWithCaptionExists(Str caption) override {
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](Str window) { return window.starts_with(caption); });
   }
   void SendKeys(const std::vector<KeyEvent>&) override { log.push_back("keys"); }
   void ShellOpen(WindowHandle, Str v, Str f) override { log.push_back(v + " " + f); }

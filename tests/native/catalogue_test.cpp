@@ -4,7 +4,7 @@
 #include <iterator>
 #include <optional>
 
-#include "catalogue/catalogue_line.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/disc_sets.h"
 #include "editor/entry_rules.h"
 #include "native/machine.h"
@@ -12,36 +12,23 @@
 namespace slotmate {
 namespace {
 
-// games.txt beside the program is loaded whole (a missing or empty one leaves
-// the list without tooltip) and, once changed, saved whole with CR LF.
-TEST(Catalogue, LoadsAndSavesTheRowsBesideTheProgram) {
-  struct {
-    std::string folder;
-    std::optional<std::string> text;
-    Rows items;
-    std::string tip, saved;
-  } rows[] = {{"C:\\Games",
-               "a\tC:\\a.mem\r\n\r\nb",
-               {"a\tC:\\a.mem", "", "b"},
-               "3 games listed",
-               "a\tC:\\a.mem\r\n\r\nb\r\n"},
-              {"D:\\", "a\r\n", {"a"}, "1 games listed", "a\r\n"},
-              {"C:\\Games", std::nullopt, {}, "", ""},
-              {"C:\\Games", "", {}, "", ""}};
-  for (const auto& [folder, text, items, tip, saved] : rows) {
-    Machine m;
-    m.folder = folder;
-    const std::string file = folder + (folder.ends_with('\\') ? "" : "\\") + "games.txt";
-    if (text) m.files[file] = *text;
-    ASSERT_TRUE(m.Start());
-    m.form->LoadGames();  // again: the rows are replaced, not added
-    EXPECT_EQ(m.list().items, items) << folder;
-    EXPECT_EQ(m.list().tip, tip);
-    m.files.erase(file);
-    m.Do("change");
-    m.form->SaveGames();
-    EXPECT_EQ(m.files.contains(file) ? m.files.at(file) : "not saved", saved);
-  }
+// games.txt is loaded whole and, once changed, saved whole with CR LF; a
+// disc without an entry of its own finds its game's.
+TEST(Catalogue, LoadsSavesAndFindsAGamesEntry) {
+  fakes::FakeSystem disk;
+  Catalogue catalogue;
+  disk.files[kGames] = "a\tC:\\a.mem\r\n\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem";
+  EXPECT_EQ(catalogue.LoadGames(disk, kGames), std::nullopt);
+  const std::map<std::string, std::optional<std::size_t>> found = {
+      {"SCUS-94163", 3}, {"SCUS-94164", 2}, {"SCUS-94165", 2}, {"SLUS-00453", {}}, {"", {}}};
+  for (const auto& [id, entry] : found) EXPECT_EQ(catalogue.Find(id), entry) << id;
+  disk.files.erase(kGames);
+  EXPECT_EQ(catalogue.SaveGames(disk, kGames), std::nullopt);
+  EXPECT_FALSE(disk.files.contains(kGames));  // unchanged: not written
+  catalogue.Remove(1);
+  EXPECT_EQ(catalogue.SaveGames(disk, kGames), std::nullopt);
+  EXPECT_EQ(disk.files[kGames], "a\tC:\\a.mem\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem\r\n");
+  EXPECT_FALSE(catalogue.Changed());
 }
 
 // The main window's keys and buttons, and the editor they open.
@@ -97,7 +84,7 @@ TEST(Commands, KeysAndButtons) {
        "select 0, " + opened + "boxes |SLUS-00453|C:\\g.mem, closed"},
       {"Change of a line without path", in(edit, "select 2, in editor click Save, click Change, close box"),
        "select 2, " + opened + "row 2 SLUS-00453 G\tC:\\g.mem" + saved + ", hide"},
-      {"Change with no row adds", in(edit, "in editor " + fill + "click Save, click Change"), opened + "add " + added},
+      {"Change with no row adds", in(edit, "in editor " + fill + "click Save, click Change"), opened + "add " + added + ", tip 4 games listed"},
       {"Get in a new game", in(edit, got + "in editor click Get; boxes, click Add"),
        opened + "boxes New Game 4|SLUS-00453|C:\\VGS\\New Game 4.mem" + gone},
       {"Get keeps a card that is there", in(edit, got + "select 0, in editor click Get; boxes, click Change"),

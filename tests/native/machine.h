@@ -8,6 +8,7 @@
 #include "app/form_slotmate.h"
 #include "editor/form_game.h"
 #include "fakes/fake_platform.h"
+#include "watch/game_id.h"
 
 namespace slotmate {
 
@@ -143,8 +144,14 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.log.push_back("tick");
        Fake(m.form->Timer1).Fire("tick");
      }},
-    {"switch", [](Machine& m, Str) { m.form->SwitchCard(); }},
-    {"change", [](Machine& m, Str) { m.form->DataChanged = true; }},  // the rows
+    {"switch", [](Machine& m, Str) { m.form->SwitchCard(GetID(m, "E:")); }},
+    {"change",  // the player adds a game in the editor; the journal leaves it out
+     [](Machine& m, Str) {
+       const std::size_t seen = m.log.size();
+       m.Do("in editor fill Changed|SLPS-01234|C:\\g.mem; click Save, click Add");
+       m.whileModal = nullptr;
+       m.log.resize(seen);
+     }},
     {"clear", [](Machine& m, Str) { m.log.clear(); }},                // the journal
     // The tray icon and its menu.
     {"double-click icon", [](Machine& m, Str) { m.main().mouseMove(kDoubleClick); }},

@@ -27,10 +27,10 @@ TEST(Rules, GameIdFromTheBootFile) {
       {"BOOT = cdrom:\\S", "S-"},
       {std::string(65536, ' ') + "BOOT = cdrom:\\SLUS_004.53;1", ""},  // past 64 KiB
   };
+  fakes::FakeSystem disk;
   for (const auto& [boot, id] : rows) {
-    Machine m;
-    m.Do("file E:\\system.cnf=" + boot + ", start");
-    EXPECT_EQ(m.form->GetID(), id) << boot;
+    disk.files["E:\\system.cnf"] = boot;
+    EXPECT_EQ(GetID(disk, "E:"), id) << boot;
   }
 }
 

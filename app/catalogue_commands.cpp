@@ -1,33 +1,35 @@
 #include "app/form_slotmate.h"
-#include "catalogue/catalogue_line.h"
 #include "common/skip_on_failure.h"
 #include "editor/entry_rules.h"
 #include "editor/form_game.h"
+#include "editor/memory_card.h"
 
 namespace slotmate {
 
 void formSlotmate::btnAdd_Click() {
-  formGame& editor = GameEditor();
-  editor.InsertPos = -1;
-  editor.ShowModal();
+  if (const auto entry = GameEditor().Edit({}))
+    AddEntry(*entry);
+  else
+    SetListToolTip();
+}
+
+void formSlotmate::AddEntry(const CatalogueEntry& entry) {
+  catalogue_.Add(entry);
+  lstGames.RowAdded();
   SetListToolTip();
 }
 
+// Save keeps to the row chosen, though a poll may move the selection while
+// the editor is open; with no row chosen, it adds one.
 void formSlotmate::btnChange_Click() {
-  formGame& editor = GameEditor();
-  editor.InsertPos = lstGames.ListIndex();
-  if (editor.InsertPos >= 0) {
-    SkipOnFailure([&] {
-      const CatalogueEntry entry = ParseCatalogueLine(lstGames.Item(editor.InsertPos));
-      editor.txtCode.SetText(entry.id);
-      // A line without its fields leaves the (empty) boxes as they are.
-      if (!entry.cardPath.empty() || !entry.title.empty()) {
-        editor.txtPath.SetText(entry.cardPath);
-        editor.txtTitle.SetText(entry.title);
-      }
-    });
-  }
-  editor.ShowModal();
+  const int chosen = lstGames.ListIndex();
+  CatalogueEntry entry;
+  if (chosen >= 0) SkipOnFailure([&] { entry = catalogue_.Entry(std::size_t(chosen)); });
+  const auto saved = GameEditor().Edit(entry);
+  if (!saved) return;
+  if (chosen < 0) return AddEntry(*saved);
+  catalogue_.Replace(std::size_t(chosen), *saved);
+  lstGames.RowChanged(chosen);
 }
 
 // The row is taken before the question: a disc put in meanwhile is switched
@@ -36,12 +38,13 @@ void formSlotmate::btnChange_Click() {
 void formSlotmate::btnDel_Click() {
   const int chosen = lstGames.ListIndex();
   std::string row;
-  SkipOnFailure([&] { row = lstGames.Item(chosen); });
+  SkipOnFailure([&] { row = catalogue_.Line(std::size_t(chosen)); });
   if (!AskDefaultNo("Remove this game from the list?")) return;
-  DataChanged = true;
   // Only the row chosen, while it is still there (no row: the removal fails).
   SkipOnFailure([&] {
-    if (lstGames.Item(chosen) == row) lstGames.RemoveItem(chosen);
+    if (catalogue_.Line(std::size_t(chosen)) != row) return;
+    catalogue_.Remove(std::size_t(chosen));
+    lstGames.RowRemoved(chosen);
   });
   SetListToolTip();
 }
@@ -52,8 +55,9 @@ void formSlotmate::btnDel_Click() {
 // the one asked about; the one applied then is the selected game's, which is
 // the disc's if one was put in while the question was open.
 void formSlotmate::btnSelect_Click() {
-  if (ApplyCard()) return;
-  const std::string card = GetCardPath();
+  if (ApplySelectedCard()) return;
+  const int selected = lstGames.ListIndex();
+  const std::string card = selected < 0 ? "" : catalogue_.GetCardPath(std::size_t(selected));
   if (auto failure = platform_.files.Length(card).failure) {
     Inform(entry::CardNotExamined(card, *failure));
     return;
@@ -66,16 +70,16 @@ void formSlotmate::btnSelect_Click() {
         "There is no memory card to create: select a game that has a memory card path.");
     return;
   }
-  if (!GameEditor().CreateMemoryCard(card)) {
+  if (!CreateMemoryCard(platform_.files, card)) {
     Inform("The memory card could not be created:\r\n" + card);
     return;
   }
-  ApplyCard();
+  ApplySelectedCard();
 }
 
 // Change and Remove follow whether the list has rows, not the selection.
 void formSlotmate::lstGames_Click() {
-  const bool hasRows = lstGames.Count() > 0;
+  const bool hasRows = catalogue_.Count() > 0;
   btnChange.SetEnabled(hasRows);
   btnDel.SetEnabled(hasRows);
 }

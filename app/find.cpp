@@ -44,9 +44,9 @@ void formSlotmate::FindNext() {
     return;
   }
   const std::string wanted = platform_.locale.UpperCase(FindText);
-  const std::vector<std::string>& rows = lstGames.Items();
-  for (int i = lstGames.ListIndex() + 1; i < int(rows.size()); ++i) {
-    if (platform_.locale.UpperCase(rows[i]).find(wanted) != std::string::npos) {
+  for (int i = lstGames.ListIndex() + 1; i < int(catalogue_.Count()); ++i) {
+    if (platform_.locale.UpperCase(catalogue_.Line(std::size_t(i))).find(wanted) !=
+        std::string::npos) {
       lstGames.SetListIndex(i);
       return;
     }
