@@ -57,7 +57,8 @@ void formSlotmate::btnDel_Click() {
 void formSlotmate::btnSelect_Click() {
   if (ApplySelectedCard()) return;
   const int selected = lstGames.ListIndex();
-  const std::string card = selected < 0 ? "" : catalogue_.GetCardPath(std::size_t(selected));
+  const std::string card =
+      selected < 0 ? "" : catalogue_.GetCardPath(std::size_t(selected));
   if (auto failure = platform_.files.Length(card).failure) {
     Inform(entry::CardNotExamined(card, *failure));
     return;

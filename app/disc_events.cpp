@@ -13,7 +13,8 @@ std::string NotWritten() {
   return std::string(
              "The emulator's memory card setting could not be written:\r\n"
              "HKEY_CURRENT_USER\\") +
-         kMemoryCardsKey + "\r\n" + kBank0Slot0 + "\r\n\r\nThe emulator keeps the card it had.";
+         kMemoryCardsKey + "\r\n" + kBank0Slot0 +
+         "\r\n\r\nThe emulator keeps the card it had.";
 }
 
 }  // namespace

@@ -103,8 +103,11 @@ class formSlotmate {
    public:
     explicit CatalogueRows(const Catalogue& catalogue) : catalogue_(catalogue) {}
     std::size_t Count() const override { return catalogue_.Count(); }
-    const std::string& Line(std::size_t row) const override { return catalogue_.Line(row); }
-    std::pair<std::string_view, std::string_view> Columns(std::size_t row) const override {
+    const std::string& Line(std::size_t row) const override {
+      return catalogue_.Line(row);
+    }
+    std::pair<std::string_view, std::string_view> Columns(
+        std::size_t row) const override {
       return ListColumns(catalogue_.Line(row));
     }
 
@@ -124,14 +127,14 @@ class formSlotmate {
   TrayIcon tray_;
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<formGame> game_;
-  std::string FindText;               // the last search text
-  bool inTrayEvent_ = false;          // a tray notification is being handled
+  std::string FindText;       // the last search text
+  bool inTrayEvent_ = false;  // a tray notification is being handled
   bool shownOnce_ = false;
-  bool polling_ = false;              // Timer1_Timer is running
-  bool pollDue_ = false;              // a tick or announcement came during a box
-  bool quitting_ = false;             // the window has unloaded
-  std::uint32_t arrivedUnits_ = 0;    // drives announced as getting a disc meanwhile
-  bool toldNoMediaControl_ = false;   // that the drives cannot be asked
+  bool polling_ = false;             // Timer1_Timer is running
+  bool pollDue_ = false;             // a tick or announcement came during a box
+  bool quitting_ = false;            // the window has unloaded
+  std::uint32_t arrivedUnits_ = 0;   // drives announced as getting a disc meanwhile
+  bool toldNoMediaControl_ = false;  // that the drives cannot be asked
 
   // Runs the poll that waited for the boxes, if one is due.
   void LastBoxClosed();

@@ -75,21 +75,15 @@ int main() {
     std::printf("cannot write %s\n", games.c_str());
     return 1;
   }
-  files.ReplaceWhole(folder + "\\system.cnf", "BOOT = cdrom:\\SCES_999.99;1\r\n");
-  form.CurrentDrive = folder;
 
   std::printf("%d rows, %zu bytes, median of %d runs\n", bench::kRows, text.size(),
               kRuns);
-  // Into an empty list, as at start-up. Emptying a list of owner-drawn rows
-  // tells the window of each row in turn, and is reported on its own.
-  const double load = Median([&] { form.LoadGames(); }, [&] { form.lstGames.Clear(); });
+  // Into the list, which empties itself first, as at start-up.
+  const double load = Median([&] { form.LoadGames(); });
   const double read = Median([&] { files.Read(games, text.size() + 1); });
   Report("LoadGames into the list", load, read);
-  const double clear = Median([&] { form.lstGames.Clear(); }, [&] { form.LoadGames(); });
-  Report("emptying the full list", clear, read);
-  form.LoadGames();
 
-  const double scan = Median([&] { form.SwitchCard(); });
+  const double scan = Median([&] { form.SwitchCard("SCES-99999"); });
   const double plainScan = Median([&] {
     int hits = 0;
     for (std::size_t at = 0; at < text.size();) {
@@ -101,9 +95,11 @@ int main() {
   });
   Report("case-insensitive scan", scan, plainScan);
 
+  Catalogue catalogue;
+  catalogue.LoadGames(files, games);
   const double save = Median([&] {
-    form.DataChanged = true;
-    form.SaveGames();
+    catalogue.Replace(0, catalogue.Entry(0));
+    catalogue.SaveGames(files, games);
   });
   const double write = Median([&] {
     HANDLE file = CreateFileA(plainCopy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -18,7 +18,9 @@ class Catalogue {
  public:
   std::size_t Count() const { return lines_.size(); }
   const std::string& Line(std::size_t entry) const { return lines_.at(entry); }
-  CatalogueEntry Entry(std::size_t entry) const { return ParseCatalogueLine(Line(entry)); }
+  CatalogueEntry Entry(std::size_t entry) const {
+    return ParseCatalogueLine(Line(entry));
+  }
   std::string GetCardPath(std::size_t entry) const { return Entry(entry).cardPath; }
 
   // The entry of the disc `id`: the first whose ID is the disc's in any

@@ -13,8 +13,12 @@ namespace slotmate {
 // A game ID such as SLUS-00453: four letters, a hyphen and five digits.
 inline constexpr std::size_t kIdLength = 10;
 
-inline char UpperAscii(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
-inline char LowerAscii(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
+inline char UpperAscii(char c) {
+  return char(std::toupper(static_cast<unsigned char>(c)));
+}
+inline char LowerAscii(char c) {
+  return char(std::tolower(static_cast<unsigned char>(c)));
+}
 
 inline std::string LowerAscii(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),

@@ -8,9 +8,7 @@
 #include "editor/pattern.h"
 
 namespace slotmate::entry {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::int16_t FilterCodeKey(std::int16_t keyAscii) {
   constexpr std::string_view kKept = "CSLPEUM-0123456789\b";  // \b: Backspace

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "common/text.h"
 #include "common/product.h"
 #include "common/skip_on_failure.h"
+#include "common/text.h"
 #include "editor/entry_rules.h"
 #include "editor/game_window_layout.h"
 #include "editor/memory_card.h"

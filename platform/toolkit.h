@@ -118,7 +118,8 @@ class ListRows {
   // The row as one line of text; valid until the rows change.
   virtual const std::string& Line(std::size_t row) const = 0;
   // What is drawn of the row at the left and at the right.
-  virtual std::pair<std::string_view, std::string_view> Columns(std::size_t row) const = 0;
+  virtual std::pair<std::string_view, std::string_view> Columns(
+      std::size_t row) const = 0;
 };
 
 // A view of rows kept by the program. The program tells it how they changed.

@@ -27,7 +27,8 @@ bool DiscWatcher::FindCdDrives(platform::Drives& drives) {
   // A and B are never CD-ROM drives.
   for (char letter = 'Z'; letter >= 'C'; --letter) {
     const std::string drive = std::string(1, letter) + ":";
-    if (drives.DriveType(drive + "\\") == platform::kDriveCdrom) cdDrives_.push_back(drive);
+    if (drives.DriveType(drive + "\\") == platform::kDriveCdrom)
+      cdDrives_.push_back(drive);
   }
   return !cdDrives_.empty();
 }

@@ -14,9 +14,9 @@ constexpr std::size_t kBootFileReadLimit = 64 * 1024;
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view what,
                              std::size_t from = 0) {
-  auto it =
-      std::search(text.begin() + std::min(from, text.size()), text.end(), what.begin(),
-                  what.end(), [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
+  auto it = std::search(text.begin() + std::min(from, text.size()), text.end(),
+                        what.begin(), what.end(),
+                        [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
   return it == text.end() ? std::string_view::npos : std::size_t(it - text.begin());
 }
 

@@ -21,9 +21,10 @@ NewGames::Added NewGames::AddNewGame(const std::string& id) {
   // the next start, when the real entry wins again.
   if (catalogue_.Incomplete()) {
     if (std::exchange(toldIncomplete_, true)) return {};
-    return {std::nullopt,
-            id + " is not in the game list, but new games are not added in this run: the "
-                 "list could not be read whole, and the game may be in the part not read."};
+    return {
+        std::nullopt,
+        id + " is not in the game list, but new games are not added in this run: the "
+             "list could not be read whole, and the game may be in the part not read."};
   }
   const std::string card = entry::ProposedCardPath(id);
   std::string why;

@@ -17,17 +17,23 @@ namespace {
 TEST(Catalogue, LoadsSavesAndFindsAGamesEntry) {
   fakes::FakeSystem disk;
   Catalogue catalogue;
-  disk.files[kGames] = "a\tC:\\a.mem\r\n\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem";
+  disk.files[kGames] =
+      "a\tC:\\a.mem\r\n\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem";
   EXPECT_EQ(catalogue.LoadGames(disk, kGames), std::nullopt);
-  const std::map<std::string, std::optional<std::size_t>> found = {
-      {"SCUS-94163", 3}, {"SCUS-94164", 2}, {"SCUS-94165", 2}, {"SLUS-00453", {}}, {"", {}}};
+  const std::map<std::string, std::optional<std::size_t>> found = {{"SCUS-94163", 3},
+                                                                   {"SCUS-94164", 2},
+                                                                   {"SCUS-94165", 2},
+                                                                   {"SLUS-00453", {}},
+                                                                   {"", {}}};
   for (const auto& [id, entry] : found) EXPECT_EQ(catalogue.Find(id), entry) << id;
   disk.files.erase(kGames);
   EXPECT_EQ(catalogue.SaveGames(disk, kGames), std::nullopt);
   EXPECT_FALSE(disk.files.contains(kGames));  // unchanged: not written
   catalogue.Remove(1);
   EXPECT_EQ(catalogue.SaveGames(disk, kGames), std::nullopt);
-  EXPECT_EQ(disk.files[kGames], "a\tC:\\a.mem\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem\r\n");
+  EXPECT_EQ(
+      disk.files[kGames],
+      "a\tC:\\a.mem\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem\r\n");
   EXPECT_FALSE(catalogue.Changed());
 }
 

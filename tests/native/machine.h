@@ -152,7 +152,7 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.whileModal = nullptr;
        m.log.resize(seen);
      }},
-    {"clear", [](Machine& m, Str) { m.log.clear(); }},                // the journal
+    {"clear", [](Machine& m, Str) { m.log.clear(); }},  // the journal
     // The tray icon and its menu.
     {"double-click icon", [](Machine& m, Str) { m.main().mouseMove(kDoubleClick); }},
     {"right-click icon", [](Machine& m, Str) { m.main().mouseMove(kRightClick); }},

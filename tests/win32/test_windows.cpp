@@ -49,6 +49,17 @@ struct SeenDialogs : Win32Dialogs {
   }
 };
 
+// Rows kept by the test, as the program keeps its catalogue.
+struct Rows : platform::ListRows {
+  std::vector<std::string> lines;
+  explicit Rows(std::vector<std::string> shown) : lines(std::move(shown)) {}
+  std::size_t Count() const override { return lines.size(); }
+  const std::string& Line(std::size_t row) const override { return lines.at(row); }
+  std::pair<std::string_view, std::string_view> Columns(std::size_t row) const override {
+    return ListColumns(lines.at(row));
+  }
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
@@ -134,20 +145,25 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == 'a' ? 'A' : 0; });
   HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames),
        add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
-  main.lstGames.AddItems({"gamma", "beta"});
-  main.lstGames.AddItem("golf");
-  main.lstGames.SetItem(1, "b\xE9ta");
-  // A row the control refuses ("y" here) is not added, and throws.
+  Rows rows({"gamma", "beta", "golf", "x"});
+  // Rows the control refuses in part are not shown at all, and throw.
   listProcedure = WNDPROC(SetWindowLongPtrW(list, GWLP_WNDPROC, LONG_PTR(&ListWithRoom)));
-  room = 1;
-  EXPECT_ANY_THROW(main.lstGames.AddItems({"x", "y"}));
-  EXPECT_ANY_THROW(main.lstGames.AddItem("y"));
-  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), main.lstGames.Count());
+  room = 3;
+  EXPECT_ANY_THROW(main.lstGames.ShowRows(rows));
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+  rows.lines.pop_back();
+  room = 3;
+  main.lstGames.ShowRows(rows);
+  EXPECT_ANY_THROW(main.lstGames.RowAdded());
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+  rows.lines[1] = "b\xE9ta";
+  main.lstGames.RowChanged(1);
   char text[16] = "";  // the control's own text, as an ANSI reader reads it
   SendMessageA(list, LB_GETTEXT, 1, LPARAM(text));
   EXPECT_STREQ(text, "b\xE9ta");
   // A Unicode reader (a screen reader, another program) reads a long row whole.
-  main.lstGames.SetItem(2, "g\xE9\x99" + std::string(3000, 'x'));
+  rows.lines[2] = "g\xE9\x99" + std::string(3000, 'x');
+  main.lstGames.RowChanged(2);
   std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, 2, 0) + 1, L'?');
   wide.resize(SendMessageW(list, LB_GETTEXT, 2, LPARAM(wide.data())));
   EXPECT_EQ(wide, L"g\u00E9\u2122" + std::wstring(3000, L'x'));
@@ -202,9 +218,6 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   EXPECT_EQ(events, "");
   toolkit.PumpPending();
   EXPECT_EQ(events, "E: in E: out ");
-  main.lstGames.Clear();
-  EXPECT_EQ(std::pair(main.lstGames.Count(), SendMessageA(list, LB_GETCOUNT, 0, 0)),
-            std::pair(0, LRESULT(0)));
 }
 
 // The user's part while the box runs its modal loop: types, then clicks `button`.
@@ -328,7 +341,8 @@ TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
   std::vector<std::string> rows;
   for (int i = 0; i < 40; ++i) rows.push_back(title(i) + "\t" + path);
   rows.push_back("SLUS-00453 Game\tC:\\g.mem");
-  main.lstGames.AddItems(rows);
+  const Rows shown(rows);
+  main.lstGames.ShowRows(shown);
   main.lstGames.SetToolTip("41 games listed");
   main.window.Show();
   HWND list = HwndOf(main.lstGames),
@@ -389,7 +403,8 @@ void CALLBACK ChooseTheFirstItem(HWND, UINT, UINT_PTR, DWORD) {
 // Closed by another program while a box was open, the window is gone when the
 // box returns: its list must not answer row 0.
 TEST_F(ProgramTest, AListWhoseWindowIsGoneHasNoSelection) {
-  main.lstGames.AddItems({"SCUS-94491 O\tC:\\o.mem", "SLUS-00453 G\tC:\\g.mem"});
+  const Rows rows({"SCUS-94491 O\tC:\\o.mem", "SLUS-00453 G\tC:\\g.mem"});
+  main.lstGames.ShowRows(rows);
   main.lstGames.SetListIndex(1);
   DestroyWindow(HwndOf(main.window));
   EXPECT_EQ(main.lstGames.ListIndex(), -1);
