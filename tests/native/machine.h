@@ -117,6 +117,12 @@ inline const std::map<std::string, Machine::Step> kSteps = {
        m.media[drive] = "True";
        m.files[drive + "\\system.cnf"] = kBoot;
      }},
+    {"disc",  // "disc SCUS-94164": that game's disc goes into E:
+     [](Machine& m, Str id) {
+       m.media["E:"] = "True";
+       m.files["E:\\system.cnf"] = "BOOT = cdrom:\\" + id.substr(0, 4) + "_" +
+                                   id.substr(5, 3) + "." + id.substr(8);
+     }},
     {"eject",
      [](Machine& m, Str drive) {
        m.media[drive] = "FALSE";
