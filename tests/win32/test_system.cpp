@@ -222,6 +222,9 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
   SetForegroundWindow(other.get());
   Win32Desktop desktop;
   EXPECT_FALSE(desktop.ActivateWindowByCaption("Hidden " + emulator));
+  // Seen without coming to the front.
+  EXPECT_TRUE(desktop.WindowWithCaptionExists(emulator));
+  EXPECT_EQ(GetForegroundWindow(), other.get());
   // The exact caption wins, and is restored.
   EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), exact.get());
@@ -235,6 +238,7 @@ TEST(DesktopTest, ActivatesTheEmulatorByCaptionAndSendsItKeys) {
                                    {WM_KEYDOWN, VK_UP, true}};  // not the keypad's 8
   EXPECT_EQ(keys, expected);
   exact.reset();  // now one that begins so
+  EXPECT_FALSE(desktop.WindowWithCaptionExists("Hidden " + emulator));
   EXPECT_TRUE(desktop.ActivateWindowByCaption(emulator));
   EXPECT_EQ(GetForegroundWindow(), longer.get());
 }
