@@ -119,6 +119,9 @@ insert_disc() {
   mv "$WORK/system.cnf" "$DISC/SYSTEM.CNF"
 }
 eject_disc() { find "$DISC" -mindepth 1 -delete; }
+# swap_disc BOOT_FILE: the disc out and another in, each announced as Windows
+# does. A poll runs from the queue, after the announcer has returned.
+swap_disc() { eject_disc && announce E: --removed && sleep 0.5 && insert_disc "$1" && announce E:; }
 slot_is() { # CARD: the emulator's first slot holds CARD
   [[ $(wine reg query "$CARDS_KEY" /v "Bank 00 Slot 00" </dev/null 2>/dev/null |
     sed -n 's/.*REG_SZ *//p' | tr -d '\r') == "$1" ]]
@@ -134,29 +137,27 @@ hidden() { ! shown "$1"; }
 to() { wait_until 10 shown "$1" && xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; } # WINDOW X Y [BUTTON]
-# open_tray_menu: right-clicks the tray's first icon, 12 px from its left and
-# bottom edges; the menu in MENU. Its items are clicked: keys reach it only
-# while a window of the program has the X focus.
+# open_tray_menu: gives the main window the X focus, without which the menu
+# gets no keys, and right-clicks the tray's first icon, 12 px from its left and
+# bottom edges, until the menu shows.
 open_tray_menu() {
   local WIDTH HEIGHT id=$(window "$TRAY")
   SHOWN_BEFORE=$(all_shown)
-  [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
+  to "$MAIN" && [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
     wait_until 5 new_menu_shown
 }
 all_shown() { xdotool search --onlyvisible --name '.*' | sort; }
-new_menu_shown() { tall < <(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)) && MENU=$TALL; }
-# tall <IDS: the first window taller than the icon's one-line tooltip, in TALL.
+new_menu_shown() { tall < <(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)); }
+# tall <IDS: a window taller than the icon's one-line tooltip.
 tall() {
-  local WIDTH HEIGHT
-  while read -r TALL; do
-    HEIGHT=0 && geometry "$TALL" && ((HEIGHT > 40)) && return 0
+  local WIDTH HEIGHT id
+  while read -r id; do
+    HEIGHT=0 && geometry "$id" && ((HEIGHT > 40)) && return 0
   done
   return 1
 }
-click_menu_item() { # Y: from the menu's top, or from its bottom when negative
-  local WIDTH=0 HEIGHT=0 y=$1
-  geometry "$MENU" || return 1
-  ((y >= 0)) || y=$((HEIGHT + y))
-  click_in "$MENU" 40 "$y"
-}
+# choose_menu_item CAPTION: the open menu's item, by its access key.
+choose_menu_item() { local key=${1#*&} && xdotool key "${key:0:1}"; }
+# The first row of the game list, just under the main window's caption.
+click_first_row() { click_in "$(window "$MAIN")" 80 24; }
 screenshot() { import -window root "$OUT/$1.png"; }
