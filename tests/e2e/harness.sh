@@ -1,7 +1,7 @@
 # shellcheck shell=bash disable=SC2034,SC2155  # constants for journeys.sh; local x=$(...) on purpose
 # The real program under Wine on a private Xvfb display, and helpers that read
 # like the user's steps. `setup` makes one prefix (E: a CD-ROM drive, its
-# folder the disc) for a run; each journey runs in C:\NAME, its output in
+# folder the disc); each journey runs in C:\NAME, its output in
 # BUILD/e2e-output/NAME. E2E_KEEP=1 keeps the prefix.
 
 readonly MAIN='^Slotmate 1\.0c$' MESSAGE='^Slotmate$' TRAY='^Wine System Tray$'
@@ -105,8 +105,9 @@ start_stand_in() { # it logs the keys it gets to OUT/keys.log
 }
 # announce DRIVE: [--removed]: tells every window that a disc arrived (left).
 announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/announce.out" 2>&1); }
-key_downs() { grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//'; }
-keys_are() { [[ $(key_downs) == "$1" ]]; }
+keys_are() { # KEY_DOWNS: those the stand-in has logged
+  [[ $(grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//') == "$1" ]]
+}
 
 # Files, disc, registry
 
@@ -131,33 +132,27 @@ slot_is() { # CARD: the emulator's first slot holds CARD
 
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window "$1") ]]; }
-hidden() { ! shown "$1"; }
-# to CAPTION XDOTOOL_COMMAND...: gives the window the X focus, as no window
-# manager does, and runs the command.
+# to CAPTION XDOTOOL_COMMAND...: focuses the window, as no window manager does.
 to() { wait_until 10 shown "$1" && xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; } # WINDOW X Y [BUTTON]
-# open_tray_menu: gives the main window the X focus, without which the menu
-# gets no keys, and right-clicks the tray's first icon, 12 px from its left and
-# bottom edges, until the menu shows.
-open_tray_menu() {
-  local WIDTH HEIGHT id=$(window "$TRAY")
-  SHOWN_BEFORE=$(all_shown)
+# choose_in_tray_menu CAPTION: focuses the main window, or the menu gets no
+# keys, right-clicks the tray's first icon 12 px in from its bottom left, and
+# types the item's access key once the menu (taller than a tooltip) shows.
+choose_in_tray_menu() {
+  local WIDTH HEIGHT id=$(window "$TRAY") before=$(all_shown) key=${1#*&}
   to "$MAIN" && [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
-    wait_until 5 new_menu_shown
+    wait_until 5 new_window_taller_than 40 "$before" && xdotool key "${key:0:1}"
 }
+exit_from_tray() { choose_in_tray_menu "E&xit" && wait_until 10 ended_with_0; }
 all_shown() { xdotool search --onlyvisible --name '.*' | sort; }
-new_menu_shown() { tall < <(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)); }
-# tall <IDS: a window taller than the icon's one-line tooltip.
-tall() {
+new_window_taller_than() { # HEIGHT BEFORE
   local WIDTH HEIGHT id
-  while read -r id; do
-    HEIGHT=0 && geometry "$id" && ((HEIGHT > 40)) && return 0
+  for id in $(comm -13 <(echo "$2") <(all_shown)); do
+    HEIGHT=0 && geometry "$id" && ((HEIGHT > $1)) && return 0
   done
   return 1
 }
-# choose_menu_item CAPTION: the open menu's item, by its access key.
-choose_menu_item() { local key=${1#*&} && xdotool key "${key:0:1}"; }
 # The first row of the game list, just under the main window's caption.
 click_first_row() { click_in "$(window "$MAIN")" 80 24; }
 screenshot() { import -window root "$OUT/$1.png"; }

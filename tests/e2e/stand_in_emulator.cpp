@@ -3,8 +3,7 @@
 //
 //   stand_in_emulator.exe LOGFILE
 //
-// One line a message: "down 0x0D", "up 0x0D", "sysdown 0x45", "sysup 0x12";
-// "ready" once the window is shown.
+// One line a message ("down 0x0D", "sysup 0x12"); "ready" once shown.
 
 #include <windows.h>
 
