@@ -37,7 +37,7 @@ e2e_setup() {
   e2e_teardown
   rm -rf "$WORK" "$BUILD/e2e-output"
   mkdir -p "$DISC"
-  # The first free display from :170; no window manager.
+  # The first free display from :170.
   local number
   for number in $(seq 170 199); do
     [[ -e /tmp/.X$number-lock ]] && continue
@@ -120,8 +120,7 @@ insert_disc() {
   mv "$WORK/system.cnf" "$DISC/SYSTEM.CNF"
 }
 eject_disc() { find "$DISC" -mindepth 1 -delete; }
-# swap_disc BOOT_FILE: the disc out and another in, each announced as Windows
-# does. A poll runs from the queue, after the announcer has returned.
+# swap_disc BOOT_FILE: each step announced. Its poll runs after the announcer.
 swap_disc() { eject_disc && announce E: --removed && sleep 0.5 && insert_disc "$1" && announce E:; }
 slot_is() { # CARD: the emulator's first slot holds CARD
   [[ $(wine reg query "$CARDS_KEY" /v "Bank 00 Slot 00" </dev/null 2>/dev/null |

@@ -1,5 +1,5 @@
-// A window captioned like the emulator that logs the key messages it gets, so
-// the end-to-end tests and scripts/run.sh can see what Slotmate sent.
+// A window captioned like the emulator that logs the keys it gets, for the
+// journeys and scripts/run.sh.
 //
 //   stand_in_emulator.exe LOGFILE
 //
