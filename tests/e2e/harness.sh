@@ -1,7 +1,7 @@
 # shellcheck shell=bash disable=SC2034,SC2155  # constants for journeys.sh; local x=$(...) on purpose
 # The real program under Wine on a private Xvfb display, and helpers that read
 # like the user's steps. `setup` makes one prefix (E: a CD-ROM drive, its
-# folder the disc) for a run; each journey runs in C:\NAME, its output in
+# folder the disc); each journey runs in C:\NAME, its output in
 # BUILD/e2e-output/NAME. E2E_KEEP=1 keeps the prefix.
 
 readonly MAIN='^Slotmate 1\.0c$' MESSAGE='^Slotmate$' TRAY='^Wine System Tray$'
@@ -37,7 +37,7 @@ e2e_setup() {
   e2e_teardown
   rm -rf "$WORK" "$BUILD/e2e-output"
   mkdir -p "$DISC"
-  # The first free display from :170; no window manager.
+  # The first free display from :170.
   local number
   for number in $(seq 170 199); do
     [[ -e /tmp/.X$number-lock ]] && continue
@@ -105,8 +105,9 @@ start_stand_in() { # it logs the keys it gets to OUT/keys.log
 }
 # announce DRIVE: [--removed]: tells every window that a disc arrived (left).
 announce() { (cd "$APP" && wine announce_media.exe "$@" </dev/null >>"$OUT/announce.out" 2>&1); }
-key_downs() { grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//'; }
-keys_are() { [[ $(key_downs) == "$1" ]]; }
+keys_are() { # KEY_DOWNS: those the stand-in has logged
+  [[ $(grep -E '^(sys)?down ' "$OUT/keys.log" | tr '\r\n' '  ' | sed 's/ *$//') == "$1" ]]
+}
 
 # Files, disc, registry
 
@@ -119,6 +120,8 @@ insert_disc() {
   mv "$WORK/system.cnf" "$DISC/SYSTEM.CNF"
 }
 eject_disc() { find "$DISC" -mindepth 1 -delete; }
+# swap_disc BOOT_FILE: each step announced. Its poll runs after the announcer.
+swap_disc() { eject_disc && announce E: --removed && sleep 0.5 && insert_disc "$1" && announce E:; }
 slot_is() { # CARD: the emulator's first slot holds CARD
   [[ $(wine reg query "$CARDS_KEY" /v "Bank 00 Slot 00" </dev/null 2>/dev/null |
     sed -n 's/.*REG_SZ *//p' | tr -d '\r') == "$1" ]]
@@ -128,35 +131,27 @@ slot_is() { # CARD: the emulator's first slot holds CARD
 
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window "$1") ]]; }
-hidden() { ! shown "$1"; }
-# to CAPTION XDOTOOL_COMMAND...: gives the window the X focus, as no window
-# manager does, and runs the command.
+# to CAPTION XDOTOOL_COMMAND...: focuses the window, as no window manager does.
 to() { wait_until 10 shown "$1" && xdotool windowfocus --sync "$(window "$1")" "${@:2}"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; } # WINDOW X Y [BUTTON]
-# open_tray_menu: right-clicks the tray's first icon, 12 px from its left and
-# bottom edges; the menu in MENU. Its items are clicked: keys reach it only
-# while a window of the program has the X focus.
-open_tray_menu() {
-  local WIDTH HEIGHT id=$(window "$TRAY")
-  SHOWN_BEFORE=$(all_shown)
-  [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
-    wait_until 5 new_menu_shown
+# choose_in_tray_menu CAPTION: focuses the main window, or the menu gets no
+# keys, right-clicks the tray's first icon 12 px in from its bottom left, and
+# types the item's access key once the menu (taller than a tooltip) shows.
+choose_in_tray_menu() {
+  local WIDTH HEIGHT id=$(window "$TRAY") before=$(all_shown) key=${1#*&}
+  to "$MAIN" && [[ -n $id ]] && geometry "$id" && click_in "$id" 12 $((HEIGHT - 12)) 3 &&
+    wait_until 5 new_window_taller_than 40 "$before" && xdotool key "${key:0:1}"
 }
+exit_from_tray() { choose_in_tray_menu "E&xit" && wait_until 10 ended_with_0; }
 all_shown() { xdotool search --onlyvisible --name '.*' | sort; }
-new_menu_shown() { tall < <(comm -13 <(echo "$SHOWN_BEFORE") <(all_shown)) && MENU=$TALL; }
-# tall <IDS: the first window taller than the icon's one-line tooltip, in TALL.
-tall() {
-  local WIDTH HEIGHT
-  while read -r TALL; do
-    HEIGHT=0 && geometry "$TALL" && ((HEIGHT > 40)) && return 0
+new_window_taller_than() { # HEIGHT BEFORE
+  local WIDTH HEIGHT id
+  for id in $(comm -13 <(echo "$2") <(all_shown)); do
+    HEIGHT=0 && geometry "$id" && ((HEIGHT > $1)) && return 0
   done
   return 1
 }
-click_menu_item() { # Y: from the menu's top, or from its bottom when negative
-  local WIDTH=0 HEIGHT=0 y=$1
-  geometry "$MENU" || return 1
-  ((y >= 0)) || y=$((HEIGHT + y))
-  click_in "$MENU" 40 "$y"
-}
+# The first row of the game list, just under the main window's caption.
+click_first_row() { click_in "$(window "$MAIN")" 80 24; }
 screenshot() { import -window root "$OUT/$1.png"; }

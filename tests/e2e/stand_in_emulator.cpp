@@ -1,10 +1,9 @@
-// A window captioned like the emulator that logs the key messages it gets, so
-// the end-to-end tests and scripts/run.sh can see what Slotmate sent.
+// A window captioned like the emulator that logs the keys it gets, for the
+// journeys and scripts/run.sh.
 //
 //   stand_in_emulator.exe LOGFILE
 //
-// One line a message: "down 0x0D", "up 0x0D", "sysdown 0x45", "sysup 0x12";
-// "ready" once the window is shown.
+// One line a message ("down 0x0D", "sysup 0x12"); "ready" once shown.
 
 #include <windows.h>
 
