@@ -28,7 +28,8 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   Log& log;
   bool enabled = true;
   int index = -1;
-  const ListRows* rows = nullptr;     // what a list shows
+  const ListRows* rows = nullptr;     // what a list shows, kept by the program
+  Log shown;                          // a list's rows, as it was told of them
   std::vector<bool> checks;           // the items of a menu
   std::map<std::string, Handler> on;  // by event: "click", "focus", "tick", "3" (item)
   std::function<void(std::int16_t&)> keyPress;
@@ -60,21 +61,38 @@ struct FakeControl : Button, Label, Picture, TextBox, ListBox, Timer, PopupMenu 
   int SelectionLength() const override { return 0; }
   void OnGotFocus(Handler h) override { on["focus"] = h; }
   void OnKeyPress(std::function<void(std::int16_t&)> h) override { keyPress = h; }
-  void ShowRows(const ListRows& shown) override {
-    rows = &shown;
-    index = -1;
+  // Whatever the program told it, the list shows what the program keeps.
+  void Told() {
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      if (rows->Count() != shown.size() || rows->Line(i) != shown[i])
+        return log.push_back("the list shows other rows than the program keeps");
   }
-  void RowAdded() override { log.push_back("add " + rows->Line(rows->Count() - 1)); }
+  void ShowRows(const ListRows& kept) override {
+    rows = &kept;
+    index = -1;
+    shown.clear();
+    for (std::size_t i = 0; i < kept.Count(); ++i) shown.push_back(kept.Line(i));
+  }
+  void RowAdded() override {
+    shown.push_back(rows->Line(rows->Count() - 1));
+    log.push_back("add " + shown.back());
+    Told();
+  }
   void RowChanged(int i) override {
-    log.push_back("row " + std::to_string(i) + " " + rows->Line(std::size_t(i)));
+    shown.at(std::size_t(i)) = rows->Line(std::size_t(i));
+    log.push_back("row " + std::to_string(i) + " " + shown[std::size_t(i)]);
+    Told();
   }
   void RowRemoved(int i) override {
     log.push_back("remove " + std::to_string(i));
+    shown.erase(shown.begin() + i);
     if (index == i) index = -1;
     if (index > i) --index;
+    Told();
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override {
+    if (i >= int(shown.size())) throw std::out_of_range("no such row");
     index = i;
     log.push_back(i < 0 ? "select none" : "select " + std::to_string(i));
     Fire("click");

@@ -101,7 +101,7 @@ TEST(Commands, KeysAndButtons) {
       {"no system DLLs", in(edit, "no system DLLs, tick, tick, in editor click Browse; click Browse, click Add"),
        "tick, balloon Slotmate: "s + formSlotmate::kNoMediaControl + ", tick, " + opened + browse + "box " +
        entry::kFileDialogMissing + ", " + browse + "closed, tip 3 games listed"},
-      {"Select applies the card", in(look, "file C:\\gt.mem=x, select 1, click Select"), "select 1, card C:\\gt.mem"},
+      {"Select applies the card", in(look, "file C:\\ff.mem=x, select 0, click Select"), "select 0, card C:\\ff.mem"},
       {"Enter creates a blank card", in(look, "file C:\\gt.mem=, select 1, click Select, look at card C:\\gt.mem"),
        "select 1, " + ask + made + ", card C:\\gt.mem, blank card"},
       {"Select, No", in(look, "select 1, answer No, click Select"), "select 1, " + ask},

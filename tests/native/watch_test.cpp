@@ -57,8 +57,8 @@ TEST(MainWindow, StartTrayAndLifetime) {
        "in box tick; eject E:; tick; insert E:; file E:\\system.cnf=" + kOtherBoot + "; tick, menu About, tick, tick",
        tray + "tip 2 games listed, " + poll + "select 1, card C:\\g.mem, " + front + ", menu, " + about.substr(0, about.find(", Open")) +
        ", tick, poll E:, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\o.mem, Open " + kHomePage + ", tick, poll E:, tick, poll E:"},
-      {"announced in a box", start + ", in box announce E: left; announce E:, insert E:, menu About, tick",
-       shown + ", menu, " + about.substr(0, about.find(", Open")) + ", announce E: left, poll E:, announce E:, poll E:, poll E:, select 0, card C:\\g.mem, Open " + kHomePage + ", tick, poll E:"},
+      {"announced in a box", start + ", insert E:, tick, in box announce E: left; announce E:, menu About, tick",
+       shown + ", tick, poll E:, select 0, card C:\\g.mem, menu, " + about.substr(0, about.find(", Open")) + ", announce E: left, poll E:, announce E:, poll E:, poll E:, select 0, card C:\\g.mem, Open " + kHomePage + ", tick, poll E:"},
       {"a poll tells by balloon", start + ", registry fails, insert E:, tick", shown + ", tick, poll E:, select 0, balloon Slotmate: " + kNotWritten.substr(4)},
       // Closed by another program while a box is open: nothing runs after.
       {"closed in a box", "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame + ", emulator running, start, select 0, "
