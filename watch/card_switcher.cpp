@@ -24,6 +24,7 @@ CardSwitcher::Applied CardSwitcher::ApplyCard(const std::string& card,
                    platform::kRegSz, kBank0Slot0, card))
     return Applied::kNotWritten;
   lastDisc_ = id;
+  lastCard_ = card;
   if (desktop_.ActivateWindowByCaption(kEmulatorCaption)) {
     static const auto keys = ParseKeyString(kEmulatorKeys);
     if (keys) desktop_.SendKeys(*keys);
@@ -38,12 +39,14 @@ std::optional<CardSwitcher::Switch> CardSwitcher::SwitchCard(
   const auto entry = catalogue.Find(id);
   if (!entry) return std::nullopt;
   showSelected(*entry);
+  const std::string card = catalogue.GetCardPath(*entry);
   if (!EqualIgnoringCase(id, lastDisc_) && SameGame(id, lastDisc_) &&
+      EqualIgnoringCase(card, lastCard_) &&
       desktop_.WindowWithCaptionExists(kEmulatorCaption)) {
     lastDisc_ = id;
     return Switch{*entry, Applied::kSameGame};
   }
-  return Switch{*entry, ApplyCard(catalogue.GetCardPath(*entry), id)};
+  return Switch{*entry, ApplyCard(card, id)};
 }
 
 }  // namespace slotmate

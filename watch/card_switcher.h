@@ -37,9 +37,10 @@ class CardSwitcher {
     Applied applied;
   };
   // Finds the entry of the disc `id` and applies its card, except when the
-  // disc is another disc of the game this run switched to last and the
-  // emulator is running: then its card is in the slot already, and the keys
-  // would restart the game in progress. Nothing when no entry is found.
+  // disc is another disc of the game this run switched to last, its card is
+  // the one this run applied last, and the emulator is running: the card is
+  // in the slot already, and the keys would restart the game in progress.
+  // Nothing when no entry is found.
   // `showSelected` shows the entry found before its card is applied.
   std::optional<Switch> SwitchCard(const Catalogue& catalogue, std::string_view id,
                                    const std::function<void(std::size_t)>& showSelected);
@@ -52,6 +53,7 @@ class CardSwitcher {
   platform::Desktop& desktop_;
   platform::Files& files_;
   std::string lastDisc_;  // the disc whose game's card this run applied last
+  std::string lastCard_;  // and that card
   bool nudgedEmulator_ = false;
 };
 
