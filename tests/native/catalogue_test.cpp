@@ -72,8 +72,6 @@ TEST(Commands, KeysAndButtons) {
       {"F searches from the top, F3 on", in(look, "file C:\\ff.mem=x, select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3, in box eject E:; tick; insert E:; tick, type gran, key F"),
        "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
        "select 0, select 2, box 'slus' not found., tick, poll E:, poll E:, select 0, card C:\\ff.mem, input slus, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\ff.mem, select none, select 1"},
-      {"F offers the last search", in(look, "type gran, key F3, type , key F"),
-       "input , select none, select 1, input gran"},
       {"no rows, no Change", in("", "select none, click Change, click Remove"), "select none"},
       {"Add saves a new row", in(edit, "select 1, in editor boxes; " + fill + "click Save, click Add, close box"),
        "select 1, " + opened + "boxes ||, add " + added + ", tip 4 games listed" + saved + ", hide"},

@@ -19,8 +19,9 @@ TEST(MainWindow, StartTrayAndLifetime) {
                     front = "show, focus btnAdd", switched = "select 0, card C:\\g.mem, ",
                     shown = tray + tip + poll + front,
                     hidden = tray + tip + poll + "hide", min = "set Minimized=True, ",
-                    about =
-                        "box "s + kCredit + "\r\n" + kHomePage + ", Open " + kHomePage,
+                    credit = "box "s + kCredit + "\r\n" + kHomePage,
+                    about = credit + ", Open " + kHomePage,
+                    two = "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame,
                     save = ", write " + kGames,
                     quit = ", tray delete, Minimized=False, quit",
                     notSaved =
@@ -53,15 +54,13 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
       // A box holds switches back, not the watcher: the disc swapped meanwhile is switched once, after.
-      {"disc swapped in a box", "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame + ", file C:\\o.mem=x, insert E:, start, "
-       "in box tick; eject E:; tick; insert E:; file E:\\system.cnf=" + kOtherBoot + "; tick, menu About, tick, tick",
-       tray + "tip 2 games listed, " + poll + "select 1, card C:\\g.mem, " + front + ", menu, " + about.substr(0, about.find(", Open")) +
-       ", tick, poll E:, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\o.mem, Open " + kHomePage + ", tick, poll E:, tick, poll E:"},
+      {"disc swapped in a box", two + ", file C:\\o.mem=x, start, insert E:, tick, in box eject E:; tick; insert E:; file E:\\system.cnf=" + kOtherBoot + "; tick, menu About, tick",
+       tray + "tip 2 games listed, " + poll + front + ", tick, " + poll + "select 1, card C:\\g.mem, menu, " + credit + ", tick, poll E:, tick, " + poll + poll + "select 0, card C:\\o.mem, Open " + kHomePage + ", tick, poll E:"},
       {"announced in a box", start + ", insert E:, tick, in box announce E: left; announce E:, menu About, tick",
-       shown + ", tick, poll E:, select 0, card C:\\g.mem, menu, " + about.substr(0, about.find(", Open")) + ", announce E: left, poll E:, announce E:, poll E:, poll E:, select 0, card C:\\g.mem, Open " + kHomePage + ", tick, poll E:"},
+       shown + ", tick, " + poll + switched + "menu, " + credit + ", announce E: left, poll E:, announce E:, " + poll + poll + switched + "Open " + kHomePage + ", tick, poll E:"},
       {"a poll tells by balloon", start + ", registry fails, insert E:, tick", shown + ", tick, poll E:, select 0, balloon Slotmate: " + kNotWritten.substr(4)},
       // Closed by another program while a box is open: nothing runs after.
-      {"closed in a box", "games SCUS-94491 O\tC:\\o.mem\r\n" + kOneGame + ", emulator running, start, select 0, "
+      {"closed in a box", two + ", emulator running, start, select 0, "
        "in box insert E:; announce E:; closed by another program, click Remove",
        tray + "tip 2 games listed, " + poll + front + ", select 0, box Remove this game from the list?, announce E:, poll E:" + quit + ", closed"},
       {"Exit unsaved, Enter", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
