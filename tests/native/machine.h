@@ -27,7 +27,9 @@ inline const std::string kNotWritten =
     "00\r\n\r\nThe emulator keeps the card it had.";
 
 // The names steps use for the numbers the program knows.
-inline const std::map<std::string, int> kKeys = {{"Delete", 46}, {"F", 70}, {"F3", 114}};
+inline const std::map<std::string, int> kKeys = {{"Enter", 13},  {"Alt", 18}, {"Up", 38},
+                                                 {"Delete", 46}, {"E", 69},   {"F", 70},
+                                                 {"X", 88},      {"F3", 114}};
 inline const std::map<std::string, int> kAnswers = {{"OK", 1}, {"Yes", 6}, {"No", 7}};
 inline const std::map<std::string, int> kMenuItems = {{"Configure Games", 0},
                                                       {"Enabled", 1},
