@@ -7,10 +7,7 @@
 namespace slotmate {
 
 void formSlotmate::btnAdd_Click() {
-  if (const auto entry = GameEditor().Edit({}))
-    AddEntry(*entry);
-  else
-    SetListToolTip();
+  if (const auto entry = GameEditor().Edit({})) AddEntry(*entry);
 }
 
 void formSlotmate::AddEntry(const CatalogueEntry& entry) {
