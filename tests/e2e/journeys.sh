@@ -46,7 +46,7 @@ journey_switch() {
 }
 
 # A game added through the editor with the keyboard (its real tab order); a
-# row removed while the other row's disc goes in; Exit writes the list back.
+# row removed; Exit writes the list back.
 journey_catalogue() {
   local card="$APP_WIN\\Sample Game.mem"
   local kept='SLUS-00453 Sample Game'$'\t'"$card"
@@ -64,13 +64,10 @@ journey_catalogue() {
   click_first_row
   to "$MAIN" key Delete
   check "Delete asks before removing" wait_until 5 shown "$MESSAGE"
-  insert_disc SLUS_004.53
-  announce E:
   check "Yes" to "$MESSAGE" key alt+y
   check "the question closes" wait_until 5 not shown "$MESSAGE"
-  check "the disc's card is in the slot" wait_until 5 slot_is "$card"
   check "Exit in the tray menu ends the program with status 0" exit_from_tray
-  check "games.txt holds the disc's row, the added one last" catalogue_is "$kept" "$added"
+  check "games.txt holds the row kept, the added one last" catalogue_is "$kept" "$added"
 }
 
 # DLLs named like system ones beside the program (see cmake/windows.cmake)

@@ -40,8 +40,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
   // clang-format off
   ExpectJournals({
       {"settings any case", "set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
-      {"settings numbers", "set Hidden=-1, set Minimized=-0, " + start, tip + poll + front},
-      {"settings not read", "set Hidden=-, set Minimized=1a, " + start, shown},
+      {"settings numbers", "set Hidden=-1, set Minimized=1a, " + start, tip + poll + front},
       {"drives Z: to C:", "cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
       {"no CD-ROM drive", "cdroms A: B:, start", "end"},
       {"already running", "already running, " + start, "end"},
@@ -49,8 +48,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
        tray + tip + poll + switched + "activate, keys, show behind, " + front},
       {"one tray event at a time", start + ", in menu right-click icon; double-click icon", shown + ", menu"},
       {"Configure Games", start + ", menu Configure Games", shown + ", menu, show"},
-      {"About", start + ", menu About", shown + ", menu, " + about},
-      {"credits", start + ", click credits", shown + ", " + about},
+      {"About, credits", start + ", menu About, click credits", shown + ", menu, " + about + ", " + about},
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
       // A box holds switches back, not the watcher: the disc swapped meanwhile is switched once, after.
@@ -59,7 +57,6 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"announced in a box", start + ", insert E:, tick, in box announce E: left; announce E:, menu About, tick",
        shown + ", tick, " + poll + switched + "menu, " + credit + ", announce E: left, poll E:, announce E:, " + poll + poll + switched + "Open " + kHomePage + ", tick, poll E:"},
       {"a poll tells by balloon", start + ", registry fails, insert E:, tick", shown + ", tick, poll E:, select 0, balloon Slotmate: " + kNotWritten.substr(4)},
-      // Closed by another program while a box is open: nothing runs after.
       {"closed in a box", two + ", emulator running, start, select 0, "
        "in box insert E:; announce E:; closed by another program, click Remove",
        tray + "tip 2 games listed, " + poll + front + ", select 0, box Remove this game from the list?, announce E:, poll E:" + quit + ", closed"},
@@ -67,7 +64,6 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"Exit unsaved, Yes", start + ", change, writes fail, answer OK, answer Yes, menu Exit",
        shown + ", menu" + save + unsaved + endAnyway + quit},
       {"closed unsaved", start + ", change, writes fail, closed by another program", shown + save + unsaved + quit + ", closed"},
-      // A list not read whole is kept as far as it was read, and never saved.
       {"list not read whole", "reads fail after 44, insert E:, in box tick, games SLUS-00453 Game\tC:\\g.mem\rSLUS-00453 H\tC:\\h.mem, start, change, Windows ends",
        tray + tip + unread + ", tick, " + poll + poll + switched + poll + front + unsafe},
       {"list not examined", "locked " + kGames + ", " + start + ", change, Windows ends",
@@ -126,7 +122,6 @@ TEST(DiscWatcher, SwitchesEachInsertedDiscOnce) {
       if (entry == "card C:\\g.mem") seen += "switch, ";
     }
     EXPECT_EQ(seen, journal + ", ") << name << ": " << steps;
-    EXPECT_TRUE(m.openKeys.empty()) << name;
   }
 }
 
@@ -138,16 +133,13 @@ TEST(CardSwitcher, AppliesTheCardOfTheFirstRowWithTheDiscsId) {
            ", file C:\\g.mem=x, file C:\\o.mem=x, file E:\\system.cnf=" + kBoot + more +
            ", start, clear, switch";
   };
-  const std::string other = "SCUS-94491 O\tC:\\o.mem\r\n",
-                    emulator = ", emulator running", card = "select 0, card C:\\g.mem",
+  const std::string emulator = ", emulator running", card = "select 0, card C:\\g.mem",
                     keys = ", activate, keys";
   // clang-format off
   ExpectJournals({
-      {"the first row with the ID", on(other + kOneGame, emulator), "select 1, card C:\\g.mem" + keys},
       {"any letter case", on("slus-00453 G\tC:\\g.mem\r\nSLUS-00453 H\tC:\\o.mem", emulator), card + keys},
       {"no emulator, no keys", on(kOneGame, ""), card},
-      {"card missing", on("SLUS-00453 G\tC:\\m.mem", emulator), "select 0, balloon Slotmate: G (SLUS-00453): no memory card at\r\nC:\\m.mem\r\n\r\nThe emulator keeps the card it had. Select in the game list offers to create it."},
-      {"no boot line", on(kOneGame, emulator + ", file E:\\system.cnf=TCB = 4"), ""}});
+      {"card missing", on("SLUS-00453 G\tC:\\m.mem", emulator), "select 0, balloon Slotmate: G (SLUS-00453): no memory card at\r\nC:\\m.mem\r\n\r\nThe emulator keeps the card it had. Select in the game list offers to create it."}});
   // clang-format on
   Machine m;
   m.Do(on(kOneGame, emulator));
@@ -235,10 +227,6 @@ TEST(NewGames, AddsAnUnknownDiscWhenAsked) {
        {"ID refused",
         on + start + "insert E:, file E:\\system.cnf=BOOT = cdrom:\\SLUS_004.5, tick",
         poll}});
-  Machine m;
-  m.Do(on + start + "insert E:, tick, menu Exit");
-  EXPECT_EQ(m.files[kGames],
-            "SCUS-94491 O\tC:\\g.mem\r\nSLUS-00453 New Game 2\t" + card + "\r\n");
 }
 
 }  // namespace
