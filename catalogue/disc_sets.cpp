@@ -1,9 +1,10 @@
 #include "catalogue/disc_sets.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <iterator>
+
+#include "common/text.h"
 
 namespace slotmate {
 namespace {
@@ -17,10 +18,9 @@ static_assert(std::size(kTitleEnds) <= 0x10000, "kGames holds 16-bit game number
 // The ID packed as the table packs it; nullopt for an ID of another form or
 // with a prefix that no disc of the table has.
 std::optional<std::uint32_t> Packed(std::string_view id) {
-  if (id.size() != 10 || id[4] != '-') return std::nullopt;
+  if (id.size() != kIdLength || id[4] != '-') return std::nullopt;
   char prefix[4];
-  for (int i = 0; i < 4; ++i)
-    prefix[i] = char(std::toupper(static_cast<unsigned char>(id[i])));
+  for (int i = 0; i < 4; ++i) prefix[i] = UpperAscii(id[i]);
   const auto* place = std::find(std::begin(kPrefixes), std::end(kPrefixes),
                                 std::string_view(prefix, sizeof prefix));
   if (place == std::end(kPrefixes)) return std::nullopt;

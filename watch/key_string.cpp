@@ -1,6 +1,6 @@
 #include "watch/key_string.h"
 
-#include <cctype>
+#include "common/text.h"
 
 namespace slotmate {
 namespace {
@@ -44,7 +44,7 @@ bool ParseOne(std::string_view keys, std::size_t& at, std::vector<KeyEvent>& out
   }
   if (std::isalnum(static_cast<unsigned char>(c))) {
     // Virtual-key codes of letters and digits are their upper-case characters.
-    Press(out, std::uint16_t(std::toupper(static_cast<unsigned char>(c))));
+    Press(out, static_cast<unsigned char>(UpperAscii(c)));
     ++at;
     return true;
   }
