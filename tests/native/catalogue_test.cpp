@@ -64,6 +64,8 @@ TEST(Commands, KeysAndButtons) {
       {"F searches from the top, F3 on", in(look, "file C:\\ff.mem=x, select 2, type slus, key F, key F3, key F3, key F3, in box insert E:; tick, key F3, key F3, in box eject E:; tick; insert E:; tick, type gran, key F"),
        "select 2, input , select none, select 0, select 2, box 'slus' not found., select none, "
        "select 0, select 2, box 'slus' not found., tick, poll E:, poll E:, select 0, card C:\\ff.mem, input slus, tick, poll E:, tick, poll E:, poll E:, select 0, card C:\\ff.mem, select none, select 1"},
+      {"F offers the last search", in(look, "type gran, key F3, type , key F"),
+       "input , select none, select 1, input gran"},
       {"no rows, no Change", in("", "select none, click Change, click Remove"), "select none"},
       {"Add saves a new row", in(edit, "select 1, in editor boxes; " + fill + "click Save, click Add, close box"),
        "select 1, " + opened + "boxes ||, add " + added + ", tip 4 games listed" + saved + ", hide"},
@@ -76,6 +78,8 @@ TEST(Commands, KeysAndButtons) {
       // A poll while the editor is open moves the selection; Save keeps to its row.
       {"Change saves the row, Add adds", in(edit, "select 1, in editor insert E:; tick; " + fill + "click Save, click Change, click Add"),
        "select 1, " + opened + "tick, poll E:, select 0, card C:\\g.mem, row 1 " + added + ", " + opened + "tick, poll E:, add " + added + ", tip 4 games listed"},
+      {"Change of a row without title", in("SLUS-00453 \tC:\\g.mem", "select 0, in editor boxes, click Change"),
+       "select 0, " + opened + "boxes |SLUS-00453|C:\\g.mem, closed"},
       {"Change of a line without path", in(edit, "select 2, in editor click Save, click Change, close box"),
        "select 2, " + opened + "row 2 SLUS-00453 G\tC:\\g.mem" + saved + ", hide"},
       {"Change with no row adds", in(edit, "in editor " + fill + "click Save, click Change"), opened + "add " + added + ", tip 4 games listed"},

@@ -40,17 +40,6 @@ struct SeenDialogs : Win32Dialogs {
   }
 };
 
-// Rows kept by the test, as the program keeps its catalogue.
-struct Rows : platform::ListRows {
-  std::vector<std::string> lines;
-  explicit Rows(std::vector<std::string> shown) : lines(std::move(shown)) {}
-  std::size_t Count() const override { return lines.size(); }
-  const std::string& Line(std::size_t row) const override { return lines.at(row); }
-  std::pair<std::string_view, std::string_view> Columns(std::size_t row) const override {
-    return ListColumns(lines.at(row));
-  }
-};
-
 class ProgramTest : public ::testing::Test {
  protected:
   fakes::FakeSystem fake;
@@ -135,18 +124,13 @@ TEST_F(ProgramTest, EventsReachTheirHandlers) {
   game.txtCode.OnKeyPress([](std::int16_t& key) { key = key == 'a' ? 'A' : 0; });
   HWND hwnd = HwndOf(main.window), list = HwndOf(main.lstGames),
        add = HwndOf(main.btnAdd), code = HwndOf(game.txtCode);
-  Rows rows({"gamma", "beta"});
-  main.lstGames.ShowRows(rows);
-  rows.lines.push_back("golf");
-  main.lstGames.RowAdded();
-  rows.lines[1] = "b\xE9ta";
-  main.lstGames.RowChanged(1);
+  fake.files[main.CatalogueFilePath()] =
+      "gamma\rb\xE9ta\rg\xE9\x99" + std::string(3000, 'x');
+  main.LoadGames();
   char text[16] = "";  // the control's own text, as an ANSI reader reads it
   SendMessageA(list, LB_GETTEXT, 1, LPARAM(text));
   EXPECT_STREQ(text, "b\xE9ta");
   // A Unicode reader (a screen reader, another program) reads a long row whole.
-  rows.lines[2] = "g\xE9\x99" + std::string(3000, 'x');
-  main.lstGames.RowChanged(2);
   std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, 2, 0) + 1, L'?');
   wide.resize(SendMessageW(list, LB_GETTEXT, 2, LPARAM(wide.data())));
   EXPECT_EQ(wide, L"g\u00E9\u2122" + std::wstring(3000, L'x'));
@@ -321,16 +305,15 @@ TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
   const auto title = [](int i) {
     return "SCUS-9" + std::to_string(4900 + i) + " Crash " + std::to_string(i);
   };
-  std::vector<std::string> rows;
-  for (int i = 0; i < 40; ++i) rows.push_back(title(i) + "\t" + path);
-  rows.push_back("SLUS-00453 Game\tC:\\g.mem");
-  const Rows shown(rows);
-  main.lstGames.ShowRows(shown);
-  main.lstGames.SetToolTip("41 games listed");
+  const int rows = 41;
+  std::string& games = fake.files[main.CatalogueFilePath()];
+  for (int i = 0; i < rows - 1; ++i) games += title(i) + "\t" + path + "\r";
+  games += "SLUS-00453 Game\tC:\\g.mem";  // shown whole
+  main.LoadGames();
   main.window.Show();
   HWND list = HwndOf(main.lstGames),
        tips = dynamic_cast<Win32Window&>(main.window).ToolTips();
-  SendMessageW(list, LB_SETTOPINDEX, rows.size(), 0);
+  SendMessageW(list, LB_SETTOPINDEX, rows, 0);
   const int top = int(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
   SendMessageW(list, LB_SETCURSEL, top + 1, 0);
   RECT client, row;
@@ -339,7 +322,7 @@ TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   SelectObject(dc, bitmap);
   SendMessageW(list, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-  for (int shown = top; shown < int(rows.size()); ++shown) {
+  for (int shown = top; shown < rows; ++shown) {
     SendMessageW(list, LB_GETITEMRECT, shown, LPARAM(&row));
     EXPECT_NE(InkOf(dc, row), "") << "row " << shown;
   }
@@ -357,7 +340,7 @@ TEST_F(ProgramTest, TheListDrawsEachRowAndTipsTheOneUnderTheMouse) {
   ReleaseDC(list, screen);
 
   std::string shownTips;
-  for (int under : {top, int(rows.size()) - 1}) {
+  for (int under : {top, rows - 1}) {
     SendMessageW(list, LB_GETITEMRECT, under, LPARAM(&row));
     PostMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(20, row.top + 1));
     toolkit.PumpPending();
