@@ -15,7 +15,7 @@ namespace slotmate {
 using fakes::Fake;
 using fakes::Str;
 using Rows = std::vector<std::string>;
-using namespace std::string_literals;
+using namespace std::literals;
 
 inline const std::string kBoot = "BOOT = cdrom:\\SLUS_004.53;1\r\nTCB = 4\r\n";
 inline const std::string kGames = "C:\\Slotmate\\games.txt";

@@ -43,6 +43,9 @@ TEST(Rules, CatalogueLines) {
       {"SLUS-00000  Game \t C:\\a.mem\t", {"SLUS-00000", "Game", "C:\\a.mem\t"}}};
   for (const auto& [line, entry] : lines)
     EXPECT_TRUE(ParseCatalogueLine(line) == entry) << line;
+  // The list's two columns: before and after the first TAB.
+  EXPECT_EQ(ListColumns("a b\tC:\\a\tb"), std::pair("a b"sv, "C:\\a\tb"sv));
+  EXPECT_EQ(ListColumns("a b"), std::pair("a b"sv, ""sv));
   // clang-format off
   const std::pair<std::string, Rows> texts[] = {
       {"a\r\nb\r\nc\r\n", {"a", "b", "c"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
