@@ -19,8 +19,7 @@ TEST(Catalogue, LoadsSavesAndFindsAGamesEntry) {
   Catalogue catalogue;
   disk.files[kGames] =
       "a\tC:\\a.mem\r\n\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem";
-  catalogue.LoadGames(disk, kGames);
-  EXPECT_EQ(catalogue.LoadGames(disk, kGames), std::nullopt);  // replaces, adds nothing
+  EXPECT_EQ(catalogue.LoadGames(disk, kGames), std::nullopt);
   const std::map<std::string, std::optional<std::size_t>> found = {
       {"SCUS-94163", 3}, {"SCUS-94165", 2}, {"", {}}};
   for (const auto& [id, entry] : found) EXPECT_EQ(catalogue.Find(id), entry) << id;
@@ -29,6 +28,9 @@ TEST(Catalogue, LoadsSavesAndFindsAGamesEntry) {
   EXPECT_EQ(
       disk.files[kGames],
       "a\tC:\\a.mem\r\nSCUS-94164 FF7 2\tC:\\2.mem\r\nscus-94163 FF7\tC:\\1.mem\r\n");
+  disk.files.erase(kGames);
+  catalogue.LoadGames(disk, kGames);
+  EXPECT_EQ(catalogue.Count(), 0u);  // no games.txt: no games
 }
 
 // The main window's keys and buttons, and the editor they open.
