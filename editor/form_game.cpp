@@ -72,17 +72,9 @@ std::optional<CatalogueEntry> formGame::Edit(const CatalogueEntry& entry) {
   txtCode.SetText(entry.id);
   txtPath.SetText(entry.cardPath);
   txtTitle.SetText(entry.title);
-  saved_.reset();
   txtTitle.SetFocus();
   window.ShowModal(owner_);
-  ClearBoxes();
   return std::exchange(saved_, std::nullopt);
-}
-
-void formGame::ClearBoxes() {
-  txtTitle.SetText("");
-  txtPath.SetText("");
-  txtCode.SetText("");
 }
 
 int formGame::ShowMessage(const std::string& text, std::uint32_t style) {

@@ -49,7 +49,6 @@ class formGame {
   std::unique_ptr<platform::Window> window_;
   bool toldNoFileDialog_ = false;  // that Browse has no dialog to open
 
-  void ClearBoxes();
   int ShowMessage(const std::string& text, std::uint32_t style);
   // Shows why the entry is refused and puts the focus in the box to fix.
   bool Refuse(const std::string& text, platform::TextBox& box);
