@@ -10,7 +10,6 @@ namespace slotmate {
 namespace {
 
 const std::string kOneGame = "SLUS-00453 G\tC:\\g.mem\r\n";
-const std::string kOtherBoot = "BOOT = cdrom:\\SCUS_944.91";
 
 // Every close request saves; only the user's merely hides.
 TEST(MainWindow, StartTrayAndLifetime) {
@@ -52,7 +51,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"Exit", min + start + ", menu Exit", hidden + ", menu, tray delete, Minimized=True, quit"},
       {"Exit saves", start + ", change, menu Exit", shown + ", menu" + save + quit},
       // A box holds switches back, not the watcher: the disc swapped meanwhile is switched once, after.
-      {"disc swapped in a box", two + ", file C:\\o.mem=x, start, insert E:, tick, in box eject E:; tick; insert E:; file E:\\system.cnf=" + kOtherBoot + "; tick, menu About, tick",
+      {"disc swapped in a box", two + ", file C:\\o.mem=x, start, insert E:, tick, in box eject E:; tick; disc SCUS-94491; tick, menu About, tick",
        tray + "tip 2 games listed, " + poll + front + ", tick, " + poll + "select 1, card C:\\g.mem, menu, " + credit + ", tick, poll E:, tick, " + poll + poll + "select 0, card C:\\o.mem, Open " + kHomePage + ", tick, poll E:"},
       {"announced in a box", start + ", insert E:, tick, in box announce E: left; announce E:, menu About, tick",
        shown + ", tick, " + poll + switched + "menu, " + credit + ", announce E: left, poll E:, announce E:, " + poll + poll + switched + "Open " + kHomePage + ", tick, poll E:"},
@@ -163,9 +162,9 @@ TEST(CardSwitcher, TheDiscsOfOneGameShareItsCard) {
       {"disc 2 of a catalogued disc 1", ff7 + ", " + on + "start, disc SCUS-94164, tick", "select 0, " + g + "keys, "},
       {"disc 2 with a row of its own", ff7 + "SCUS-94164 2\tC:\\o.mem, file C:\\o.mem=x, " + on + one + "disc SCUS-94164, tick",
        "select 0, " + g + "keys, select 1, card C:\\o.mem, keys, "},
-      {"a swap while the game runs", ff7 + ", " + on + swaps, "select 0, " + g + "keys, select 0, select 0, "},
+      {"a swap in a running game, then the same disc again", ff7 + ", " + on + swaps + ", eject E:, tick, disc SCUS-94165, tick",
+       "select 0, " + g + "keys, select 0, select 0, select 0, " + g + "keys, "},
       {"a swap with no emulator", ff7 + ", " + swaps, "select 0, " + g + "select 0, " + g + "select 0, " + g},
-      {"the same disc again", ff7 + ", " + on + one + "disc SCUS-94163, tick", "select 0, " + g + "keys, select 0, " + g + "keys, "},
       {"another game after a set", ff7 + kOneGame + ", " + on + one + "insert E:, tick", "select 0, " + g + "keys, select 1, " + g + "keys, "},
       {"one new game a set", "set AddNewGames=True, " + on + one + "disc SCUS-94164, tick",
        "add SCUS-94163 Final Fantasy VII (USA)\t" + made + ", select 0, card " + made + ", keys, balloon Slotmate: New game "
