@@ -28,9 +28,9 @@ void formSlotmate::Timer1_Timer() {
   if (quitting_ || polling_) return;
   FlagGuard polling(polling_);
   if (ShiftHeld(platform_.keyboard) && tray_.Hidden()) tray_.Show();
-  const bool act = boxes_.open == 0;
-  pollDue_ = !act;
-  const auto poll = watcher_.PollDrives(act ? std::exchange(arrivedUnits_, {}) : 0, act);
+  pollDue_ = boxes_.open > 0;
+  const auto poll = watcher_.PollDrives(
+      pollDue_ ? std::nullopt : std::optional(std::exchange(arrivedUnits_, {})));
   // Then no drive can ever be asked. Told once: cards switch only by Select.
   if (poll.noMediaControl && !std::exchange(toldNoMediaControl_, true))
     tray_.Warn(kNoMediaControl);

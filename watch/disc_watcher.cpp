@@ -56,15 +56,15 @@ bool DiscWatcher::MediaPresent(const std::string& drive, bool& noMediaControl) {
   return hasMedia;
 }
 
-DiscWatcher::Poll DiscWatcher::PollDrives(std::uint32_t arrived, bool act) {
+DiscWatcher::Poll DiscWatcher::PollDrives(std::optional<std::uint32_t> arrived) {
   Poll poll;
   for (const std::string& drive : cdDrives_) {
     currentDrive_ = drive;
     if (!MediaPresent(drive, poll.noMediaControl)) continue;
     // A disc announced while a box was open is new: no poll saw the drive
     // empty, though its disc may have been swapped.
-    const bool isNew = !discSeen_ || (arrived & UnitBit(drive)) != 0;
-    if (isNew && !act) return poll;
+    const bool isNew = !discSeen_ || (arrived && (*arrived & UnitBit(drive)) != 0);
+    if (isNew && !arrived) return poll;
     if (isNew && !ShiftHeld(keyboard_) &&
         NonEmptyFileExists(files_, drive + "\\system.cnf"))
       poll.newDisc = drive;

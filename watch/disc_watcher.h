@@ -38,10 +38,11 @@ class DiscWatcher {
     bool noMediaControl = false;
   };
   // One pass over the drives. A disc in a drive of `arrived` (one bit a
-  // drive, A: first: the system announced it) counts as new. Without `act`
-  // (while a box is open) the drives are asked all the same, so that a drive
-  // seen empty is remembered, but a new disc is left new for a poll that acts.
-  Poll PollDrives(std::uint32_t arrived, bool act);
+  // drive, A: first: the system announced it) counts as new. With no
+  // `arrived` (while a box is open) the drives are asked all the same, so
+  // that a drive seen empty is remembered, but a new disc is left new for
+  // the next poll that has them.
+  Poll PollDrives(std::optional<std::uint32_t> arrived);
 
   // The drive that ended the last poll: the first with a disc, or else the
   // last drive. Get it! reads the disc there.

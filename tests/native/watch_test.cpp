@@ -39,7 +39,8 @@ TEST(MainWindow, StartTrayAndLifetime) {
   // clang-format off
   ExpectJournals({
       {"settings any case", "set Hidden=tRUE, set Minimized=1, " + start, tip + poll + "hide"},
-      {"settings numbers", "set Hidden=-1, set Minimized=1a, " + start, tip + poll + front},
+      {"settings numbers", "set Hidden=-1, set Minimized=-0, " + start, tip + poll + front},
+      {"settings not read", "set Hidden=-, set Minimized=1a, " + start, shown},
       {"drives Z: to C:", "cdroms C: Z:, " + start, tray + tip + "poll Z:, poll C:, " + front},
       {"no CD-ROM drive", "cdroms A: B:, start", "end"},
       {"already running", "already running, " + start, "end"},
@@ -56,7 +57,7 @@ TEST(MainWindow, StartTrayAndLifetime) {
       {"announced in a box", start + ", insert E:, tick, in box announce E: left; announce E:, menu About, tick",
        shown + ", tick, " + poll + switched + "menu, " + credit + ", announce E: left, poll E:, announce E:, " + poll + poll + switched + "Open " + kHomePage + ", tick, poll E:"},
       {"a poll tells by balloon", start + ", registry fails, insert E:, tick", shown + ", tick, poll E:, select 0, balloon Slotmate: " + kNotWritten.substr(4)},
-      {"closed in a box", two + ", emulator running, start, select 0, "
+      {"closed in a box", two + ", start, select 0, "
        "in box insert E:; announce E:; closed by another program, click Remove",
        tray + "tip 2 games listed, " + poll + front + ", select 0, box Remove this game from the list?, announce E:, poll E:" + quit + ", closed"},
       {"Exit unsaved, Enter", start + ", change, writes fail, menu Exit", shown + ", menu" + save + unsaved + endAnyway},
@@ -87,9 +88,10 @@ TEST(TrayIcon, KeepsWhatNoBalloonToldForTheWindow) {
   EXPECT_EQ(tray.TakeUntold(), "");
   using namespace platform;
   // Its first, 88-byte form; its notifications come as mouse moves.
-  EXPECT_EQ(std::tuple(shell.icon.cbSize, shell.icon.uCallbackMessage, shell.icon.uFlags,
-                       shell.icon.hIcon, std::string(shell.icon.szTip.data())),
-            std::tuple(88u, 0x200u, kNifMessage | kNifIcon | kNifTip, 0x1C0u,
+  EXPECT_EQ(std::tuple(shell.icon.cbSize, shell.icon.uID, shell.icon.uCallbackMessage,
+                       shell.icon.uFlags, shell.icon.hIcon,
+                       std::string(shell.icon.szTip.data())),
+            std::tuple(88u, 1u, 0x200u, kNifMessage | kNifIcon | kNifTip, 0x1C0u,
                        "Slotmate 1.0c - \xA9 2000 Slotmate"s));
 }
 
@@ -162,7 +164,7 @@ TEST(CardSwitcher, TheDiscsOfOneGameShareItsCard) {
       {"disc 2 of a catalogued disc 1", ff7 + ", " + on + "start, disc SCUS-94164, tick", "select 0, " + g + "keys, "},
       {"disc 2 with a row of its own", ff7 + "SCUS-94164 2\tC:\\o.mem, file C:\\o.mem=x, " + on + one + "disc SCUS-94164, tick",
        "select 0, " + g + "keys, select 1, card C:\\o.mem, keys, "},
-      {"a swap in a running game, then the same disc again", ff7 + ", " + on + swaps + ", eject E:, tick, disc SCUS-94165, tick",
+      {"a swap, then the same disc", ff7 + ", " + on + swaps + ", eject E:, tick, disc SCUS-94165, tick",
        "select 0, " + g + "keys, select 0, select 0, select 0, " + g + "keys, "},
       {"a swap with no emulator", ff7 + ", " + swaps, "select 0, " + g + "select 0, " + g + "select 0, " + g},
       {"another game after a set", ff7 + kOneGame + ", " + on + one + "insert E:, tick", "select 0, " + g + "keys, select 1, " + g + "keys, "},
