@@ -25,7 +25,8 @@ Win32ListBox::Win32ListBox(Win32Window& window, HWND hwnd, int tabIndex)
     : ControlOf(window, hwnd, tabIndex) {
   // An empty text shows no tooltip.
   SetControlToolTip(window, hwnd, toolTip_, true);
-  // Its subclass answers for the rows' text, which it keeps (see HandleMessage).
+  // Its subclass answers for the rows' text, which the program keeps (see
+  // HandleMessage).
   listProcedure_ = Subclass(hwnd, this, &Procedure, true);
 }
 
